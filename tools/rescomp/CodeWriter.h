@@ -1,0 +1,25 @@
+// Writes rescomp's outputs: the C++ source that registers the resources at
+// start-up, the header of string constants, and the depfile that makes
+// the build rerun rescomp when the script or any file it names changes.
+#pragma once
+
+#include "ImageFiles.h"
+#include "ResourceScript.h"
+
+#include <string>
+#include <vector>
+
+// A file resource with its final bytes.
+struct TLoadedResource {
+  const TResourceItem* Item;
+  TBytes Data;
+};
+
+std::string GenerateSource(const std::string& ScriptName, const TResourceScript& Script,
+                           const std::vector<TLoadedResource>& Resources);
+
+// TableName names the constexpr array of every string record in the header.
+std::string GenerateHeader(const std::string& ScriptName, const TResourceScript& Script,
+                           const std::string& TableName);
+
+std::string GenerateDepfile(const std::string& Target, const std::vector<std::string>& Inputs);

@@ -1,0 +1,42 @@
+// Splits a resource script into tokens. The script language is a small
+// subset of the Windows resource script: names, numbers, quoted strings,
+// BEGIN/END or braces, commas, and C/C++ comments. Strings are unescaped
+// here so the parser sees their final bytes.
+#pragma once
+
+#include "ScriptError.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+enum class TTokenKind { Identifier, Number, String, OpenBrace, CloseBrace, Comma, EndOfFile };
+
+struct TToken {
+  TTokenKind Kind = TTokenKind::EndOfFile;
+  std::string Text;        // identifier spelling or unescaped string bytes
+  std::uint64_t Value = 0; // numbers; saturates far above any valid id
+  TSourcePos Pos;
+};
+
+class TScriptLexer {
+public:
+  explicit TScriptLexer(std::string_view Source) : FSource(Source) {}
+  // The next token; throws EScriptError on malformed input.
+  TToken Next();
+
+private:
+  void SkipSpaceAndComments();
+  TToken ReadIdentifier();
+  TToken ReadNumber();
+  TToken ReadString();
+  char ReadEscape();
+  char Peek(std::size_t Ahead = 0) const;
+  void Advance();
+  TSourcePos Here() const { return {FLine, FColumn}; }
+
+  std::string_view FSource;
+  std::size_t FPos = 0;
+  int FLine = 1;
+  int FColumn = 1;
+};
