@@ -16,6 +16,9 @@ struct TFaceCase {
   const char* Generic;
   BYTE TmFamily;
 };
+void PrintTo(const TFaceCase& C, std::ostream* Os) {
+  *Os << '"' << C.Face << "\" pitch/family " << int(C.PitchAndFamily);
+}
 
 std::string FamilyOf(const char* Face, BYTE PitchAndFamily = 0) {
   LOGFONTA Lf = Describe(-12, Face);

@@ -64,6 +64,9 @@ struct TAlignCase {
   int Dx; // cell left relative to x, in units of: 0 = 0, 1 = -cx/2, 2 = -cx
   int Dy; // cell top relative to y: 0 = 0, 1 = -ascent, 2 = -cy
 };
+void PrintTo(const TAlignCase& C, std::ostream* Os) {
+  *Os << "align " << C.Align;
+}
 
 class TextAlign : public ::testing::TestWithParam<TAlignCase> {};
 
@@ -125,6 +128,9 @@ struct TRotationCase {
   // The cell box for text drawn at (x, y) with extent (cx, cy).
   TRect (*Box)(LONG X, LONG Y, SIZE E);
 };
+void PrintTo(const TRotationCase& C, std::ostream* Os) {
+  *Os << "escapement " << C.Escapement;
+}
 
 class Rotation : public ::testing::TestWithParam<TRotationCase> {};
 
