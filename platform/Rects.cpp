@@ -6,21 +6,11 @@
 
 namespace {
 
-LONG Add(LONG A, int B) {
-  return LONG(std::uint32_t(A) + std::uint32_t(B));
-}
-LONG Sub(LONG A, int B) {
-  return LONG(std::uint32_t(A) - std::uint32_t(B));
-}
-bool Empty(const TRect& R) {
-  return R.Right <= R.Left || R.Bottom <= R.Top;
-}
-LONG Min(LONG A, LONG B) {
-  return A < B ? A : B;
-}
-LONG Max(LONG A, LONG B) {
-  return A > B ? A : B;
-}
+LONG Add(LONG A, int B) { return LONG(std::uint32_t(A) + std::uint32_t(B)); }
+LONG Sub(LONG A, int B) { return LONG(std::uint32_t(A) - std::uint32_t(B)); }
+bool Empty(const TRect& R) { return R.Right <= R.Left || R.Bottom <= R.Top; }
+LONG Min(LONG A, LONG B) { return A < B ? A : B; }
+LONG Max(LONG A, LONG B) { return A > B ? A : B; }
 
 } // namespace
 
@@ -30,9 +20,7 @@ BOOL SetRect(TRect* r, int left, int top, int right, int bottom) {
   return TRUE;
 }
 
-BOOL SetRectEmpty(TRect* r) {
-  return SetRect(r, 0, 0, 0, 0);
-}
+BOOL SetRectEmpty(TRect* r) { return SetRect(r, 0, 0, 0, 0); }
 
 BOOL CopyRect(TRect* dst, const TRect* src) {
   if (!dst || !src) return FALSE;
@@ -40,18 +28,14 @@ BOOL CopyRect(TRect* dst, const TRect* src) {
   return TRUE;
 }
 
-BOOL IsRectEmpty(const TRect* r) {
-  return !r || Empty(*r) ? TRUE : FALSE;
-}
+BOOL IsRectEmpty(const TRect* r) { return !r || Empty(*r) ? TRUE : FALSE; }
 
 BOOL PtInRect(const TRect* r, TPoint p) {
   if (!r) return FALSE;
   return p.X >= r->Left && p.X < r->Right && p.Y >= r->Top && p.Y < r->Bottom ? TRUE : FALSE;
 }
 
-BOOL EqualRect(const TRect* a, const TRect* b) {
-  return a && b && *a == *b ? TRUE : FALSE;
-}
+BOOL EqualRect(const TRect* a, const TRect* b) { return a && b && *a == *b ? TRUE : FALSE; }
 
 BOOL InflateRect(TRect* r, int dx, int dy) {
   if (!r) return FALSE;

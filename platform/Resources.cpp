@@ -19,13 +19,9 @@ namespace {
 
 HINSTANCE__ ProgramModule{};
 
-bool IsProgram(HMODULE Module) {
-  return !Module || Module == &ProgramModule;
-}
+bool IsProgram(HMODULE Module) { return !Module || Module == &ProgramModule; }
 
-std::uintptr_t Token(const void* H) {
-  return reinterpret_cast<std::uintptr_t>(H);
-}
+std::uintptr_t Token(const void* H) { return reinterpret_cast<std::uintptr_t>(H); }
 
 bool EntryOf(const void* H, TResourceEntry& Out) {
   return H && TResourceRegistry::Instance().Get(Token(H), Out);
@@ -56,9 +52,7 @@ DWORD SizeofResource(HMODULE Module, HRSRC Res) {
   return IsProgram(Module) && EntryOf(Res, E) ? E.Size : 0;
 }
 
-BOOL FreeResource(HGLOBAL) {
-  return FALSE;
-}
+BOOL FreeResource(HGLOBAL) { return FALSE; }
 
 int LoadString(HINSTANCE Instance, UINT Id, LPSTR Buffer, int BufferMax) {
   if (!Buffer || BufferMax <= 0) return 0;

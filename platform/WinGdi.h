@@ -50,9 +50,9 @@ inline constexpr BYTE DEFAULT_QUALITY = 0, DRAFT_QUALITY = 1, PROOF_QUALITY = 2,
                       NONANTIALIASED_QUALITY = 3, ANTIALIASED_QUALITY = 4;
 
 struct LOGFONTA {
-  LONG lfHeight;  // < 0: character (em) height in pixels; > 0: cell height
+  LONG lfHeight; // < 0: character (em) height in pixels; > 0: cell height
   LONG lfWidth;
-  LONG lfEscapement;  // tenths of a degree, counter-clockwise
+  LONG lfEscapement; // tenths of a degree, counter-clockwise
   LONG lfOrientation;
   LONG lfWeight;
   BYTE lfItalic;
@@ -63,7 +63,7 @@ struct LOGFONTA {
   BYTE lfClipPrecision;
   BYTE lfQuality;
   BYTE lfPitchAndFamily;
-  char lfFaceName[LF_FACESIZE];  // zero-terminated UTF-8
+  char lfFaceName[LF_FACESIZE]; // zero-terminated UTF-8
 };
 using LOGFONT = LOGFONTA;
 
@@ -90,19 +90,22 @@ struct TEXTMETRICA {
   BYTE tmCharSet;
 };
 using TEXTMETRIC = TEXTMETRICA;
+// tmPitchAndFamily bits. TMPF_FIXED_PITCH is, famously, set for
+// variable-pitch fonts.
+inline constexpr BYTE TMPF_FIXED_PITCH = 0x01, TMPF_VECTOR = 0x02, TMPF_TRUETYPE = 0x04,
+                      TMPF_DEVICE = 0x08;
 
 // ---- text ----
 inline constexpr int TRANSPARENT = 1, OPAQUE = 2;
-inline constexpr UINT TA_NOUPDATECP = 0, TA_UPDATECP = 1, TA_LEFT = 0, TA_RIGHT = 2,
-                      TA_CENTER = 6, TA_TOP = 0, TA_BOTTOM = 8, TA_BASELINE = 24;
+inline constexpr UINT TA_NOUPDATECP = 0, TA_UPDATECP = 1, TA_LEFT = 0, TA_RIGHT = 2, TA_CENTER = 6,
+                      TA_TOP = 0, TA_BOTTOM = 8, TA_BASELINE = 24;
 inline constexpr UINT ETO_OPAQUE = 0x0002, ETO_CLIPPED = 0x0004;
 inline constexpr UINT DT_TOP = 0x0, DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2,
-                      DT_VCENTER = 0x4, DT_BOTTOM = 0x8, DT_WORDBREAK = 0x10,
-                      DT_SINGLELINE = 0x20, DT_EXPANDTABS = 0x40, DT_TABSTOP = 0x80,
-                      DT_NOCLIP = 0x100, DT_EXTERNALLEADING = 0x200, DT_CALCRECT = 0x400,
-                      DT_NOPREFIX = 0x800, DT_INTERNAL = 0x1000, DT_EDITCONTROL = 0x2000,
-                      DT_PATH_ELLIPSIS = 0x4000, DT_END_ELLIPSIS = 0x8000,
-                      DT_RTLREADING = 0x20000, DT_WORD_ELLIPSIS = 0x40000,
+                      DT_VCENTER = 0x4, DT_BOTTOM = 0x8, DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20,
+                      DT_EXPANDTABS = 0x40, DT_TABSTOP = 0x80, DT_NOCLIP = 0x100,
+                      DT_EXTERNALLEADING = 0x200, DT_CALCRECT = 0x400, DT_NOPREFIX = 0x800,
+                      DT_INTERNAL = 0x1000, DT_EDITCONTROL = 0x2000, DT_PATH_ELLIPSIS = 0x4000,
+                      DT_END_ELLIPSIS = 0x8000, DT_RTLREADING = 0x20000, DT_WORD_ELLIPSIS = 0x40000,
                       DT_HIDEPREFIX = 0x100000, DT_PREFIXONLY = 0x200000;
 
 // ---- raster operations ----
@@ -112,10 +115,9 @@ inline constexpr int R2_BLACK = 1, R2_NOTMERGEPEN = 2, R2_MASKNOTPEN = 3, R2_NOT
                      R2_COPYPEN = 13, R2_MERGEPENNOT = 14, R2_MERGEPEN = 15, R2_WHITE = 16;
 inline constexpr DWORD SRCCOPY = 0x00CC0020, SRCPAINT = 0x00EE0086, SRCAND = 0x008800C6,
                        SRCINVERT = 0x00660046, SRCERASE = 0x00440328, NOTSRCCOPY = 0x00330008,
-                       NOTSRCERASE = 0x001100A6, MERGECOPY = 0x00C000CA,
-                       MERGEPAINT = 0x00BB0226, PATCOPY = 0x00F00021, PATPAINT = 0x00FB0A09,
-                       PATINVERT = 0x005A0049, DSTINVERT = 0x00550009, BLACKNESS = 0x00000042,
-                       WHITENESS = 0x00FF0062;
+                       NOTSRCERASE = 0x001100A6, MERGECOPY = 0x00C000CA, MERGEPAINT = 0x00BB0226,
+                       PATCOPY = 0x00F00021, PATPAINT = 0x00FB0A09, PATINVERT = 0x005A0049,
+                       DSTINVERT = 0x00550009, BLACKNESS = 0x00000042, WHITENESS = 0x00FF0062;
 inline constexpr int BLACKONWHITE = 1, WHITEONBLACK = 2, COLORONCOLOR = 3, HALFTONE = 4;
 
 // ---- regions ----
@@ -145,7 +147,7 @@ struct RGBQUAD {
 struct BITMAPINFOHEADER {
   DWORD biSize;
   LONG biWidth;
-  LONG biHeight;  // > 0: rows stored bottom-up; < 0: top-down
+  LONG biHeight; // > 0: rows stored bottom-up; < 0: top-down
   WORD biPlanes;
   WORD biBitCount;
   DWORD biCompression;
@@ -157,7 +159,7 @@ struct BITMAPINFOHEADER {
 };
 struct BITMAPINFO {
   BITMAPINFOHEADER bmiHeader;
-  RGBQUAD bmiColors[1];  // followed by the rest of the colour table
+  RGBQUAD bmiColors[1]; // followed by the rest of the colour table
 };
 struct DIBSECTION {
   BITMAP dsBm;
@@ -178,7 +180,7 @@ struct PALETTEENTRY {
 struct LOGPALETTE {
   WORD palVersion;
   WORD palNumEntries;
-  PALETTEENTRY palPalEntry[1];  // followed by the rest of the entries
+  PALETTEENTRY palPalEntry[1]; // followed by the rest of the entries
 };
 inline constexpr COLORREF PALETTEINDEX(WORD i) { return 0x01000000u | i; }
 inline constexpr COLORREF PALETTERGB(BYTE r, BYTE g, BYTE b) { return 0x02000000u | RGB(r, g, b); }
@@ -273,8 +275,8 @@ BOOL RectVisible(HDC hdc, const TRect* r);
 // ---- bitmaps ----
 HBITMAP CreateBitmap(int w, int h, UINT planes, UINT bpp, const void* bits);
 HBITMAP CreateCompatibleBitmap(HDC hdc, int w, int h);
-HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* bmi, UINT usage, void** bits,
-                         HANDLE section, DWORD offset);
+HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* bmi, UINT usage, void** bits, HANDLE section,
+                         DWORD offset);
 HBITMAP CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* header, DWORD init, const void* bits,
                        const BITMAPINFO* bmi, UINT usage);
 int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAPINFO* bmi,
@@ -305,10 +307,9 @@ UINT GetSystemPaletteEntries(HDC hdc, UINT start, UINT count, PALETTEENTRY* entr
 
 // ---- fonts and text ----
 HFONT CreateFontIndirect(const LOGFONTA* lf);
-HFONT CreateFont(int height, int width, int escapement, int orientation, int weight,
-                 DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                 DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
-                 LPCSTR face);
+HFONT CreateFont(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                 DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                 DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR face);
 BOOL GetTextMetrics(HDC hdc, TEXTMETRICA* tm);
 int GetTextFace(HDC hdc, int count, LPSTR face);
 BOOL GetTextExtentPoint32(HDC hdc, LPCSTR text, int length, SIZE* size);
@@ -338,8 +339,8 @@ inline constexpr int COLOR_SCROLLBAR = 0, COLOR_BACKGROUND = 1, COLOR_ACTIVECAPT
                      COLOR_BTNTEXT = 18, COLOR_INACTIVECAPTIONTEXT = 19, COLOR_BTNHIGHLIGHT = 20,
                      COLOR_3DDKSHADOW = 21, COLOR_3DLIGHT = 22, COLOR_INFOTEXT = 23,
                      COLOR_INFOBK = 24, COLOR_HOTLIGHT = 26, COLOR_GRADIENTACTIVECAPTION = 27,
-                     COLOR_GRADIENTINACTIVECAPTION = 28, COLOR_MENUHILIGHT = 29,
-                     COLOR_MENUBAR = 30, COLOR_MAX = 30;
+                     COLOR_GRADIENTINACTIVECAPTION = 28, COLOR_MENUHILIGHT = 29, COLOR_MENUBAR = 30,
+                     COLOR_MAX = 30;
 DWORD GetSysColor(int index);
 HBRUSH GetSysColorBrush(int index);
 BOOL SetSysColors(int count, const int* indexes, const COLORREF* colors);

@@ -110,6 +110,4 @@ std::string FloatToStrF(double Value, TFloatFormat Format, int Precision, int Di
   return Negative ? "(\u00A4" + Text + ")" : "\u00A4" + Text;
 }
 
-std::string FloatToStr(double Value) {
-  return FloatToStrF(Value, TFloatFormat::ffGeneral, 15, 0);
-}
+std::string FloatToStr(double Value) { return FloatToStrF(Value, TFloatFormat::ffGeneral, 15, 0); }

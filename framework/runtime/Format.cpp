@@ -26,9 +26,7 @@ struct TSpec {
 using TArgs = std::initializer_list<TFormatArg>;
 using TKind = TFormatArg::TKind;
 
-bool IsDigit(char C) {
-  return C >= '0' && C <= '9';
-}
+bool IsDigit(char C) { return C >= '0' && C <= '9'; }
 
 // The argument's bits read as a signed number, and whether that reading is
 // faithful (false for unsigned 64-bit values above INT64_MAX).

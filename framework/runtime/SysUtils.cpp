@@ -75,24 +75,14 @@ template <class T> bool TryParse(std::string_view Text, T& Value) {
   return true;
 }
 
-char Upper(char C) {
-  return C >= 'a' && C <= 'z' ? char(C - 'a' + 'A') : C;
-}
-char Lower(char C) {
-  return C >= 'A' && C <= 'Z' ? char(C - 'A' + 'a') : C;
-}
-bool IsBlank(char C) {
-  return static_cast<unsigned char>(C) <= ' ';
-}
+char Upper(char C) { return C >= 'a' && C <= 'z' ? char(C - 'a' + 'A') : C; }
+char Lower(char C) { return C >= 'A' && C <= 'Z' ? char(C - 'A' + 'a') : C; }
+bool IsBlank(char C) { return static_cast<unsigned char>(C) <= ' '; }
 
 } // namespace
 
-bool TryStrToInt(std::string_view Text, int& Value) {
-  return TryParse(Text, Value);
-}
-bool TryStrToInt64(std::string_view Text, std::int64_t& Value) {
-  return TryParse(Text, Value);
-}
+bool TryStrToInt(std::string_view Text, int& Value) { return TryParse(Text, Value); }
+bool TryStrToInt64(std::string_view Text, std::int64_t& Value) { return TryParse(Text, Value); }
 
 int StrToInt(std::string_view Text) {
   int Value;
@@ -149,6 +139,4 @@ std::string TrimRight(std::string_view Text) {
   return std::string(Text.substr(0, Last));
 }
 
-std::string Trim(std::string_view Text) {
-  return TrimLeft(TrimRight(Text));
-}
+std::string Trim(std::string_view Text) { return TrimLeft(TrimRight(Text)); }

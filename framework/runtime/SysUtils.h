@@ -14,9 +14,7 @@ std::string HexOf(std::uint64_t Value, int Digits);
 } // namespace SysUtilsDetail
 
 template <std::integral T>
-requires(!std::same_as<T, bool>) std::string IntToStr(T Value) {
-  return std::to_string(Value);
-}
+requires(!std::same_as<T, bool>) std::string IntToStr(T Value) { return std::to_string(Value); }
 
 // Upper-case hexadecimal with at least Digits digits; negative values are
 // shown in two's complement at the width of their type (IntToHex(-1, 0)

@@ -34,8 +34,8 @@ inline TRgb32 QuadToRgb(const RGBQUAD& q) {
 } // namespace
 
 TGdiBitmap::TGdiBitmap(int Width, int Height, int Bpp, bool BottomUp)
-    : TGdiObject(OBJ_BITMAP), FWidth(std::max(Width, 0)), FHeight(std::max(Height, 0)),
-      FBpp(Bpp), FStride(0), FBottomUp(BottomUp) {
+    : TGdiObject(OBJ_BITMAP), FWidth(std::max(Width, 0)), FHeight(std::max(Height, 0)), FBpp(Bpp),
+      FStride(0), FBottomUp(BottomUp) {
   std::size_t RowBits = std::size_t(FWidth) * std::size_t(FBpp);
   std::size_t Stride = ((RowBits + 31) / 32) * 4;
   FColorTable = DefaultColorTable(Bpp);
@@ -90,9 +90,12 @@ TRgb32 TGdiBitmap::ReadPixel(int X, int Y) const {
   default: break;
   }
   int Index;
-  if (FBpp == 8) Index = R[X];
-  else if (FBpp == 4) Index = (X & 1) ? (R[X / 2] & 0x0F) : (R[X / 2] >> 4);
-  else Index = (R[X / 8] >> (7 - (X & 7))) & 1;
+  if (FBpp == 8)
+    Index = R[X];
+  else if (FBpp == 4)
+    Index = (X & 1) ? (R[X / 2] & 0x0F) : (R[X / 2] >> 4);
+  else
+    Index = (R[X / 8] >> (7 - (X & 7))) & 1;
   if (std::size_t(Index) >= FColorTable.size()) return 0;
   return QuadToRgb(FColorTable[Index]);
 }

@@ -52,21 +52,15 @@ std::vector<RGBQUAD> HalftoneQuads() {
   return Q;
 }
 
-RGBQUAD EntryToQuad(const PALETTEENTRY& E) {
-  return RGBQUAD{E.peBlue, E.peGreen, E.peRed, 0};
-}
+RGBQUAD EntryToQuad(const PALETTEENTRY& E) { return RGBQUAD{E.peBlue, E.peGreen, E.peRed, 0}; }
 
 TRgb32 QuadToRgb32(const RGBQUAD& Q) {
   return (TRgb32(Q.rgbRed) << 16) | (TRgb32(Q.rgbGreen) << 8) | Q.rgbBlue;
 }
 
-bool IsMonoDDB(const TGdiBitmap& B) {
-  return B.BitsPerPixel() == 1 && !B.IsDibSection;
-}
+bool IsMonoDDB(const TGdiBitmap& B) { return B.BitsPerPixel() == 1 && !B.IsDibSection; }
 
-bool IsIndexed(const TGdiBitmap& B) {
-  return B.BitsPerPixel() <= 8;
-}
+bool IsIndexed(const TGdiBitmap& B) { return B.BitsPerPixel() <= 8; }
 
 bool SameColors(const std::vector<RGBQUAD>& A, const std::vector<RGBQUAD>& B) {
   if (A.size() != B.size()) return false;

@@ -27,9 +27,7 @@ HBITMAP AddBitmap(std::unique_ptr<TGdiBitmap> B) {
 
 // What a zero-sized request gives on the desktop this layer imitates: the
 // stock 1x1 monochrome bitmap, which DeleteObject leaves alone.
-HBITMAP OnePixelMono() {
-  return GdiStockBitmap();
-}
+HBITMAP OnePixelMono() { return GdiStockBitmap(); }
 
 int DisplayDepth() {
   int Bpp = GdiDisplay().BitsPerPixel;

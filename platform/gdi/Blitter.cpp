@@ -26,9 +26,7 @@ inline unsigned Combine(BYTE Rop, unsigned P, unsigned S, unsigned D) {
   }
 }
 
-std::int64_t Abs64(std::int64_t V) {
-  return V < 0 ? -V : V;
-}
+std::int64_t Abs64(std::int64_t V) { return V < 0 ? -V : V; }
 
 } // namespace
 

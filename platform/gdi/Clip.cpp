@@ -37,9 +37,7 @@ TRegionData LogicalRectRegion(const TGdiDC& DC, int Left, int Top, int Right, in
 
 } // namespace
 
-int SelectClipRgn(HDC hdc, HRGN rgn) {
-  return ExtSelectClipRgn(hdc, rgn, RGN_COPY);
-}
+int SelectClipRgn(HDC hdc, HRGN rgn) { return ExtSelectClipRgn(hdc, rgn, RGN_COPY); }
 
 int ExtSelectClipRgn(HDC hdc, HRGN rgn, int mode) {
   TGdiDC* DC = GdiFindDC(hdc);

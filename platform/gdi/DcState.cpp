@@ -243,9 +243,7 @@ BOOL SetWindowOrgEx(HDC hdc, int x, int y, TPoint* old) {
   return SetOrigin(hdc, &TDCState::WindowOrg, x, y, old);
 }
 
-BOOL GetWindowOrgEx(HDC hdc, TPoint* org) {
-  return GetOrigin(hdc, &TDCState::WindowOrg, org);
-}
+BOOL GetWindowOrgEx(HDC hdc, TPoint* org) { return GetOrigin(hdc, &TDCState::WindowOrg, org); }
 
 BOOL OffsetWindowOrgEx(HDC hdc, int dx, int dy, TPoint* old) {
   TGdiDC* DC = GdiFindDC(hdc);
@@ -261,21 +259,15 @@ BOOL SetViewportOrgEx(HDC hdc, int x, int y, TPoint* old) {
   return SetOrigin(hdc, &TDCState::ViewportOrg, x, y, old);
 }
 
-BOOL GetViewportOrgEx(HDC hdc, TPoint* org) {
-  return GetOrigin(hdc, &TDCState::ViewportOrg, org);
-}
+BOOL GetViewportOrgEx(HDC hdc, TPoint* org) { return GetOrigin(hdc, &TDCState::ViewportOrg, org); }
 
 BOOL SetBrushOrgEx(HDC hdc, int x, int y, TPoint* old) {
   return SetOrigin(hdc, &TDCState::BrushOrg, x, y, old);
 }
 
-BOOL LPtoDP(HDC hdc, TPoint* pts, int count) {
-  return MapPoints(hdc, pts, count, 1);
-}
+BOOL LPtoDP(HDC hdc, TPoint* pts, int count) { return MapPoints(hdc, pts, count, 1); }
 
-BOOL DPtoLP(HDC hdc, TPoint* pts, int count) {
-  return MapPoints(hdc, pts, count, -1);
-}
+BOOL DPtoLP(HDC hdc, TPoint* pts, int count) { return MapPoints(hdc, pts, count, -1); }
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
   TGdiDC* DC = GdiFindDC(hdc);

@@ -165,9 +165,7 @@ void TDibFormat::WritePixel(BYTE* Row, int X, TRgb32 Color) const {
   }
 }
 
-unsigned TDibFormat::ReadIndex(const BYTE* Row, int X) const {
-  return ReadRowIndex(Row, FBpp, X);
-}
+unsigned TDibFormat::ReadIndex(const BYTE* Row, int X) const { return ReadRowIndex(Row, FBpp, X); }
 
 void TDibFormat::WriteIndex(BYTE* Row, int X, unsigned Index) const {
   WriteRowIndex(Row, FBpp, X, Index);

@@ -17,12 +17,8 @@ bool IsBrushArgument(HBRUSH Brush) {
   return GdiFind(Brush, OBJ_BRUSH) != nullptr;
 }
 
-bool UsesSource(BYTE Rop3) {
-  return ((Rop3 & 0xCC) >> 2) != (Rop3 & 0x33);
-}
-bool UsesPattern(BYTE Rop3) {
-  return ((Rop3 & 0xF0) >> 4) != (Rop3 & 0x0F);
-}
+bool UsesSource(BYTE Rop3) { return ((Rop3 & 0xCC) >> 2) != (Rop3 & 0x33); }
+bool UsesPattern(BYTE Rop3) { return ((Rop3 & 0xF0) >> 4) != (Rop3 & 0x0F); }
 
 TRect64 LogicalRect(const TGdiDC& DC, const TRect& R) {
   return DeviceOf(DC, R.Left, R.Top, R.Right, R.Bottom);

@@ -105,9 +105,7 @@ TGdiObject* GdiFind(HGDIOBJ H, DWORD Kind) {
   return nullptr;
 }
 
-TGdiDC* GdiFindDC(HDC H) {
-  return GdiFind<TGdiDC>(H, OBJ_DC);
-}
+TGdiDC* GdiFindDC(HDC H) { return GdiFind<TGdiDC>(H, OBJ_DC); }
 
 HGDIOBJ GdiStockObject(int Index) {
   static HGDIOBJ Stock[kStockCount] = {};

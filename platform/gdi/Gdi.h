@@ -30,9 +30,7 @@ HGDIOBJ GdiAdd(std::unique_ptr<TGdiObject> Obj);
 // The object behind H when it is of kind Kind (OBJ_DC accepts memory DCs
 // too), else null.
 TGdiObject* GdiFind(HGDIOBJ H, DWORD Kind);
-template <class T> T* GdiFind(HGDIOBJ H, DWORD Kind) {
-  return static_cast<T*>(GdiFind(H, Kind));
-}
+template <class T> T* GdiFind(HGDIOBJ H, DWORD Kind) { return static_cast<T*>(GdiFind(H, Kind)); }
 TGdiDC* GdiFindDC(HDC H);
 
 // The stock object Index (GetStockObject's numbering), created on first

@@ -11,9 +11,7 @@ using TWide = __int128;
 
 constexpr std::int64_t kSmall = std::int64_t(1) << 30;
 
-bool Small(std::int64_t A, std::int64_t B) {
-  return A < kSmall && B < kSmall && A > -kSmall;
-}
+bool Small(std::int64_t A, std::int64_t B) { return A < kSmall && B < kSmall && A > -kSmall; }
 
 // floor(Num / Den) and ceil(Num / Den) for Den > 0.
 std::int64_t FloorDiv(TWide Num, TWide Den) {
@@ -27,12 +25,8 @@ std::int64_t CeilDiv(TWide Num, TWide Den) {
   return std::int64_t(Q);
 }
 
-std::int64_t Abs(std::int64_t V) {
-  return V < 0 ? -V : V;
-}
-int SignOf(std::int64_t V) {
-  return (V > 0) - (V < 0);
-}
+std::int64_t Abs(std::int64_t V) { return V < 0 ? -V : V; }
+int SignOf(std::int64_t V) { return (V > 0) - (V < 0); }
 
 } // namespace
 

@@ -15,9 +15,7 @@ HBRUSH AddBrush(UINT Style, COLORREF Color, std::uintptr_t Hatch) {
   return static_cast<HBRUSH>(GdiAdd(std::move(B)));
 }
 
-bool ValidHatch(std::uintptr_t Hatch) {
-  return Hatch <= std::uintptr_t(HS_DIAGCROSS);
-}
+bool ValidHatch(std::uintptr_t Hatch) { return Hatch <= std::uintptr_t(HS_DIAGCROSS); }
 
 // Whether a DC other than Self, or a state saved in one, holds Bitmap.
 bool BitmapHeldElsewhere(HGDIOBJ Bitmap, const TGdiDC* Self) {
@@ -51,13 +49,9 @@ HGDIOBJ SelectBitmap(TGdiDC& DC, HGDIOBJ Bitmap, const TGdiObject& Obj) {
 
 } // namespace
 
-HGDIOBJ GetStockObject(int index) {
-  return GdiStockObject(index);
-}
+HGDIOBJ GetStockObject(int index) { return GdiStockObject(index); }
 
-HBRUSH CreateSolidBrush(COLORREF color) {
-  return AddBrush(BS_SOLID, color, 0);
-}
+HBRUSH CreateSolidBrush(COLORREF color) { return AddBrush(BS_SOLID, color, 0); }
 
 HBRUSH CreateHatchBrush(int hatch, COLORREF color) {
   if (hatch < 0 || !ValidHatch(std::uintptr_t(hatch))) return nullptr;

@@ -19,9 +19,7 @@ constexpr WORD kPaletteVersion = 0x300;
 constexpr std::size_t kMaxEntries = 256;
 constexpr std::size_t kStaticLow = 10, kStaticHigh = 246;
 
-bool PaletteDisplay() {
-  return GdiDisplay().BitsPerPixel <= 8;
-}
+bool PaletteDisplay() { return GdiDisplay().BitsPerPixel <= 8; }
 
 std::vector<PALETTEENTRY>& SystemPalette() {
   static std::vector<PALETTEENTRY> Entries = HalftoneEntries();
@@ -34,9 +32,7 @@ HPALETTE AddPalette(std::vector<PALETTEENTRY> Entries) {
   return static_cast<HPALETTE>(GdiAdd(std::move(P)));
 }
 
-TGdiPalette* FindPalette(HPALETTE H) {
-  return GdiFind<TGdiPalette>(H, OBJ_PAL);
-}
+TGdiPalette* FindPalette(HPALETTE H) { return GdiFind<TGdiPalette>(H, OBJ_PAL); }
 
 } // namespace
 

@@ -79,14 +79,10 @@ std::vector<unsigned char> EncodeBitmapPng(HBITMAP bitmap) {
   return EncodeSurface(GdiFind<TGdiBitmap>(bitmap, OBJ_BITMAP));
 }
 
-std::vector<unsigned char> EncodeDCPng(HDC dc) {
-  return EncodeSurface(SurfaceOfDC(dc));
-}
+std::vector<unsigned char> EncodeDCPng(HDC dc) { return EncodeSurface(SurfaceOfDC(dc)); }
 
 BOOL WriteBitmapPng(HBITMAP bitmap, const char* path) {
   return WriteFileWhole(path, EncodeBitmapPng(bitmap));
 }
 
-BOOL WriteDCPng(HDC dc, const char* path) {
-  return WriteFileWhole(path, EncodeDCPng(dc));
-}
+BOOL WriteDCPng(HDC dc, const char* path) { return WriteFileWhole(path, EncodeDCPng(dc)); }

@@ -23,17 +23,9 @@ constexpr int kMinPixels = 1, kMaxPixels = 2048;
 constexpr int kDefaultCell = 13;
 constexpr std::uint32_t kUnknownGlyph = 0xFFFFFFFF;
 
-// TEXTMETRIC pitch bits. The "fixed pitch" bit famously means the
-// opposite: it is set for variable-pitch fonts.
-constexpr BYTE kTmpfVariablePitch = 0x01, kTmpfVector = 0x02, kTmpfTrueType = 0x04;
+int ClampPixels(std::int64_t V) { return int(std::clamp<std::int64_t>(V, kMinPixels, kMaxPixels)); }
 
-int ClampPixels(std::int64_t V) {
-  return int(std::clamp<std::int64_t>(V, kMinPixels, kMaxPixels));
-}
-
-int Round(double V) {
-  return int(std::lround(V));
-}
+int Round(double V) { return int(std::lround(V)); }
 
 struct TWinExtent {
   double Ascent, Descent;
@@ -179,7 +171,7 @@ void TRealizedFont::FillTextMetrics(const LOGFONTA& Lf, TEXTMETRICA& Tm) const {
                 : FClass == TFontClass::Serif ? FF_ROMAN
                                               : FF_SWISS;
   Tm.tmPitchAndFamily =
-      BYTE(Family | kTmpfVector | kTmpfTrueType | (M.FixedPitch ? 0 : kTmpfVariablePitch));
+      BYTE(Family | TMPF_VECTOR | TMPF_TRUETYPE | (M.FixedPitch ? 0 : TMPF_FIXED_PITCH));
   Tm.tmCharSet = Lf.lfCharSet == DEFAULT_CHARSET ? ANSI_CHARSET : Lf.lfCharSet;
 }
 

@@ -111,9 +111,7 @@ void CombineSpans(const TRect* A, std::size_t NA, const TRect* B, std::size_t NB
   }
 }
 
-int Saturate(std::int64_t V) {
-  return int(std::clamp<std::int64_t>(V, INT_MIN, INT_MAX));
-}
+int Saturate(std::int64_t V) { return int(std::clamp<std::int64_t>(V, INT_MIN, INT_MAX)); }
 
 } // namespace
 
@@ -244,17 +242,13 @@ TRegionData TRegionData::Combine(const TRegionData& A, const TRegionData& B, int
   return Out;
 }
 
-bool operator==(const TRegionData& A, const TRegionData& B) {
-  return A.FRects == B.FRects;
-}
+bool operator==(const TRegionData& A, const TRegionData& B) { return A.FRects == B.FRects; }
 
 // ---- region handles ----
 
 namespace {
 
-TGdiRegion* FindRegion(HRGN H) {
-  return GdiFind<TGdiRegion>(H, OBJ_REGION);
-}
+TGdiRegion* FindRegion(HRGN H) { return GdiFind<TGdiRegion>(H, OBJ_REGION); }
 
 TRect NormalizedRect(int Left, int Top, int Right, int Bottom) {
   return TRect{std::min(Left, Right), std::min(Top, Bottom), std::max(Left, Right),

@@ -48,15 +48,11 @@ COLORREF SysColors[kCount] = {
 
 HGDIOBJ Brushes[kCount] = {};
 
-bool ValidIndex(int Index) {
-  return Index >= 0 && Index < kCount;
-}
+bool ValidIndex(int Index) { return Index >= 0 && Index < kCount; }
 
 } // namespace
 
-DWORD GetSysColor(int index) {
-  return ValidIndex(index) ? SysColors[index] : 0;
-}
+DWORD GetSysColor(int index) { return ValidIndex(index) ? SysColors[index] : 0; }
 
 HBRUSH GetSysColorBrush(int index) {
   if (!ValidIndex(index)) return nullptr;

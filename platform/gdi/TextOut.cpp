@@ -31,9 +31,7 @@ bool Prepare(HDC Hdc, LPCSTR Text, int Length, TTextCall& Call) {
   return Call.Font.Font != nullptr;
 }
 
-int Saturate(std::int64_t V) {
-  return TGdiDC::Saturate(V);
-}
+int Saturate(std::int64_t V) { return TGdiDC::Saturate(V); }
 
 void UpdateCurrentPosition(TGdiDC& DC, UINT Align, std::int64_t Width, LONG Escapement) {
   // Left-aligned text leaves the position after its end, right-aligned

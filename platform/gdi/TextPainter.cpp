@@ -7,6 +7,9 @@
 // exact and avoids floating point per pixel.
 #include "platform/gdi/TextPainter.h"
 
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/SpanPainter.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -215,8 +218,8 @@ void TTextPainter::Blit(const TTextPaint& P, const TBox& Visible) {
   if (Area.Empty()) return;
   const TBox Box = DeviceBoxOf(Area).Intersect(Visible);
   if (Box.Empty()) return;
-  TPixelWriter Out{FSurface, ColorRefToRgb32(FDC.State.TextColor & 0xFFFFFF),
-                   ColorRefToRgb32(FDC.State.BkColor & 0xFFFFFF)};
+  TPixelWriter Out{FSurface, GdiResolveColor(FDC, FDC.State.TextColor),
+                   GdiResolveColor(FDC, FDC.State.BkColor)};
   const std::int64_t MaskWidth = FWindow.X1 - FWindow.X0;
   const std::int64_t C = FRot.CFixed, S = FRot.SFixed;
   for (const TRect& R : FDC.SurfaceClipRects()) {
@@ -268,16 +271,7 @@ void TTextPainter::BlitUpright(bool Opaque, const TBox& Part, TPixelWriter& Out)
 }
 
 void TTextPainter::FillRect(TGdiDC& DC, const TRect64& Device, COLORREF Color) {
-  TGdiBitmap* Surface = DC.Surface();
-  if (!Surface || !Surface->Valid()) return;
-  const TRgb32 Fill = ColorRefToRgb32(Color & 0xFFFFFF);
-  const TRect64 R = Device.Normalized();
-  const std::int64_t Ox = DC.SurfaceOrigin.X, Oy = DC.SurfaceOrigin.Y;
-  for (const TRect& C : DC.SurfaceClipRects()) {
-    TRect64 Part = TRect64{R.Left + Ox, R.Top + Oy, R.Right + Ox, R.Bottom + Oy}.Intersect(
-        TRect64{C.Left, C.Top, C.Right, C.Bottom});
-    if (Part.Empty()) continue;
-    for (std::int64_t Y = Part.Top; Y < Part.Bottom; ++Y)
-      Surface->FillSpan(int(Part.Left), int(Part.Right), int(Y), Fill);
-  }
+  TSpanPainter Painter(DC);
+  if (Painter.Ready())
+    Painter.Rect(TGdiInk::OfColor(DC, GdiResolveColor(DC, Color)), Device.Normalized());
 }

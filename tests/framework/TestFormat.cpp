@@ -24,9 +24,7 @@ void Check(const std::vector<TCase>& Cases) {
 }
 
 #define CASE(Fmt, Expected, ...)                                                                   \
-  TCase {                                                                                          \
-    Fmt, Expected, Format(Fmt, {__VA_ARGS__})                                                      \
-  }
+  TCase { Fmt, Expected, Format(Fmt, {__VA_ARGS__}) }
 
 TEST(Format, Integers) {
   Check({
@@ -163,8 +161,6 @@ TEST(Format, WrongArgumentsNeverFail) {
   });
 }
 
-TEST(Format, LargeWidthIsHonoured) {
-  EXPECT_EQ(Format("%65536d", {1}).size(), 65536u);
-}
+TEST(Format, LargeWidthIsHonoured) { EXPECT_EQ(Format("%65536d", {1}).size(), 65536u); }
 
 } // namespace

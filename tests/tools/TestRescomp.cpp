@@ -24,9 +24,7 @@ struct TRun {
   std::string Output;
 };
 
-std::string Quote(const std::string& S) {
-  return "'" + S + "'";
-}
+std::string Quote(const std::string& S) { return "'" + S + "'"; }
 
 TRun RunRescomp(const std::string& Args) {
   std::string Command = Quote(TAVREL_RESCOMP) + " " + Args + " 2>&1";

@@ -14,9 +14,7 @@ constexpr std::size_t InfoHeaderSize = 40;
 constexpr std::uint32_t BiRgb = 0, BiBitFields = 3;
 constexpr std::int64_t MaxDimension = 1 << 16;
 
-[[noreturn]] void Fail(const std::string& Why) {
-  throw std::runtime_error(Why);
-}
+[[noreturn]] void Fail(const std::string& Why) { throw std::runtime_error(Why); }
 
 std::uint32_t ReadU32(const TBytes& B, std::size_t At) {
   if (At + 4 > B.size()) Fail("truncated header");

@@ -6,15 +6,9 @@
 
 namespace {
 
-bool IsIdentStart(char C) {
-  return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_';
-}
-bool IsDigit(char C) {
-  return C >= '0' && C <= '9';
-}
-bool IsIdentChar(char C) {
-  return IsIdentStart(C) || IsDigit(C);
-}
+bool IsIdentStart(char C) { return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_'; }
+bool IsDigit(char C) { return C >= '0' && C <= '9'; }
+bool IsIdentChar(char C) { return IsIdentStart(C) || IsDigit(C); }
 
 int HexValue(char C) {
   if (IsDigit(C)) return C - '0';

@@ -23,9 +23,7 @@ std::string Upper(std::string S) {
   return S;
 }
 
-std::string Where(TSourcePos P) {
-  return std::to_string(P.Line) + ":" + std::to_string(P.Column);
-}
+std::string Where(TSourcePos P) { return std::to_string(P.Line) + ":" + std::to_string(P.Column); }
 
 const char* KindName(TResourceKind K) {
   switch (K) {

@@ -22,8 +22,8 @@ inline constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 class TTestSurface {
 public:
-  TTestSurface(int Width, int Height, COLORREF Background = kWhite) {
-    auto B = std::make_unique<TGdiBitmap>(Width, Height, 32);
+  TTestSurface(int Width, int Height, COLORREF Background = kWhite, int Bpp = 32) {
+    auto B = std::make_unique<TGdiBitmap>(Width, Height, Bpp);
     FBits = B.get();
     FBitmap = GdiAdd(std::move(B));
     DC = CreateCompatibleDC(nullptr);

@@ -92,9 +92,7 @@ TEST_F(BlitTest, MonochromeToMonochromeCopiesBits) {
   EXPECT_EQ(B.At(1, 0), kBlack);
 }
 
-COLORREF Shade(int I) {
-  return RGB(BYTE(I * 30), BYTE(255 - I * 30), BYTE(I));
-}
+COLORREF Shade(int I) { return RGB(BYTE(I * 30), BYTE(255 - I * 30), BYTE(I)); }
 
 TEST_F(BlitTest, OverlappingCopiesWithinOneSurfaceReadTheOriginal) {
   struct TCase {

@@ -74,9 +74,7 @@ struct THorizontalCase {
   UINT Format;
   int Kind; // 0 left, 1 centre, 2 right
 };
-void PrintTo(const THorizontalCase& C, std::ostream* Os) {
-  *Os << "format " << C.Format;
-}
+void PrintTo(const THorizontalCase& C, std::ostream* Os) { *Os << "format " << C.Format; }
 
 class DrawTextAlign : public DrawTextTest, public ::testing::WithParamInterface<THorizontalCase> {};
 

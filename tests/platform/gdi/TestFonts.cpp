@@ -235,9 +235,7 @@ TEST(Fonts, FaceNamesAreCutOnCharacterBoundaries) {
   DeleteObject(F);
 }
 
-TEST(Fonts, CreateFontIndirectRejectsNull) {
-  EXPECT_EQ(CreateFontIndirect(nullptr), nullptr);
-}
+TEST(Fonts, CreateFontIndirectRejectsNull) { EXPECT_EQ(CreateFontIndirect(nullptr), nullptr); }
 
 TEST(Fonts, MetricsFailOnBadInput) {
   TEXTMETRICA Tm;

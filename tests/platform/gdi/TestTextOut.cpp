@@ -26,6 +26,25 @@ TEST(TextOut, FullyCoveredPixelsTakeTheTextColour) {
     }
 }
 
+TEST(TextOut, PaletteIndexColoursComeFromTheSelectedPalette) {
+  TTextSurface S(120, 40);
+  S.Use(-24);
+  struct {
+    WORD Version, Count;
+    PALETTEENTRY Entries[2];
+  } Log{0x300, 2, {{0, 0, 0, 0}, {10, 200, 30, 0}}};
+  HPALETTE Pal = CreatePalette(reinterpret_cast<const LOGPALETTE*>(&Log));
+  HPALETTE Old = SelectPalette(S.DC, Pal, FALSE);
+  SetTextColor(S.DC, PALETTEINDEX(1));
+  SetBkColor(S.DC, PALETTEINDEX(0));
+  SetBkMode(S.DC, OPAQUE);
+  ASSERT_TRUE(TextOut(S.DC, 4, 4, "HIL", 3));
+  EXPECT_GT(S.Count(RGB(10, 200, 30)), 40);
+  EXPECT_GT(S.Count(kBlack), 40) << "the cell's background is entry 0";
+  SelectPalette(S.DC, Old, FALSE);
+  DeleteObject(Pal);
+}
+
 TEST(TextOut, ExtentIsTheSumOfAdvances) {
   TTextSurface S(10, 10);
   S.Use(-13);
@@ -64,9 +83,7 @@ struct TAlignCase {
   int Dx; // cell left relative to x, in units of: 0 = 0, 1 = -cx/2, 2 = -cx
   int Dy; // cell top relative to y: 0 = 0, 1 = -ascent, 2 = -cy
 };
-void PrintTo(const TAlignCase& C, std::ostream* Os) {
-  *Os << "align " << C.Align;
-}
+void PrintTo(const TAlignCase& C, std::ostream* Os) { *Os << "align " << C.Align; }
 
 class TextAlign : public ::testing::TestWithParam<TAlignCase> {};
 
@@ -128,9 +145,7 @@ struct TRotationCase {
   // The cell box for text drawn at (x, y) with extent (cx, cy).
   TRect (*Box)(LONG X, LONG Y, SIZE E);
 };
-void PrintTo(const TRotationCase& C, std::ostream* Os) {
-  *Os << "escapement " << C.Escapement;
-}
+void PrintTo(const TRotationCase& C, std::ostream* Os) { *Os << "escapement " << C.Escapement; }
 
 class Rotation : public ::testing::TestWithParam<TRotationCase> {};
 

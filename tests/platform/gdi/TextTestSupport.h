@@ -3,8 +3,7 @@
 // the background, which is how most text tests look at what was drawn.
 #pragma once
 
-#include "platform/WinGdi.h"
-#include "platform/gdi/Gdi.h"
+#include "GdiTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +15,8 @@
 
 namespace texttest {
 
-inline constexpr COLORREF kWhite = RGB(255, 255, 255);
-inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+using gditest::kBlack;
+using gditest::kWhite;
 inline constexpr COLORREF kInk = RGB(200, 30, 60);
 inline constexpr COLORREF kBack = RGB(20, 90, 250);
 
@@ -29,27 +28,20 @@ inline LOGFONTA Describe(LONG Height, const char* Face = "DejaVu Sans", LONG Wei
   return Lf;
 }
 
-class TTextSurface {
+// A test surface whose DC starts with the text colours above, in
+// transparent mode, and which owns the fonts it selects.
+class TTextSurface : public gditest::TTestSurface {
 public:
   explicit TTextSurface(int Width, int Height, COLORREF Background = kWhite, int Bpp = 32)
-      : FBackground(Background) {
-    auto B = std::make_unique<TGdiBitmap>(Width, Height, Bpp);
-    FBits = B.get();
-    FBitmap = GdiAdd(std::move(B));
-    DC = CreateCompatibleDC(nullptr);
-    SelectObject(DC, FBitmap);
-    Clear();
+      : TTestSurface(Width, Height, Background, Bpp), FBackground(Background) {
     SetTextColor(DC, kInk);
     SetBkColor(DC, kBack);
     SetBkMode(DC, TRANSPARENT);
   }
+  // A font still selected is freed when the base destructor deletes the DC.
   ~TTextSurface() {
-    DeleteDC(DC);
-    DeleteObject(FBitmap);
     for (HFONT F : FFonts) DeleteObject(F);
   }
-  TTextSurface(const TTextSurface&) = delete;
-  TTextSurface& operator=(const TTextSurface&) = delete;
 
   // Creates the font, selects it and keeps it until the surface goes.
   HFONT Use(const LOGFONTA& Lf) {
@@ -60,12 +52,8 @@ public:
   }
   HFONT Use(LONG Height, const char* Face = "DejaVu Sans") { return Use(Describe(Height, Face)); }
 
-  int Width() const { return FBits->Width(); }
-  int Height() const { return FBits->Height(); }
-  void Clear() {
-    for (int Y = 0; Y < Height(); ++Y) FBits->FillSpan(0, Width(), Y, ColorRefToRgb32(FBackground));
-  }
-  COLORREF At(int X, int Y) const { return Rgb32ToColorRef(FBits->ReadPixel(X, Y)); }
+  using TTestSurface::Clear;
+  void Clear() { Clear(FBackground); }
   bool Marked(int X, int Y) const { return At(X, Y) != FBackground; }
 
   // The smallest rectangle holding every pixel that is not background;
@@ -80,18 +68,7 @@ public:
         }
     return R.Left < R.Right ? R : TRect{0, 0, 0, 0};
   }
-  int CountMarked() const {
-    int N = 0;
-    for (int Y = 0; Y < Height(); ++Y)
-      for (int X = 0; X < Width(); ++X) N += Marked(X, Y);
-    return N;
-  }
-  int Count(COLORREF C) const {
-    int N = 0;
-    for (int Y = 0; Y < Height(); ++Y)
-      for (int X = 0; X < Width(); ++X) N += At(X, Y) == C;
-    return N;
-  }
+  int CountMarked() const { return Width() * Height() - Count(FBackground); }
   // Every pixel, row by row, for comparing two drawings.
   std::vector<COLORREF> Pixels() const {
     std::vector<COLORREF> P;
@@ -111,12 +88,8 @@ public:
     return Tm;
   }
 
-  HDC DC;
-
 private:
   COLORREF FBackground;
-  TGdiBitmap* FBits;
-  HGDIOBJ FBitmap;
   std::vector<HFONT> FFonts;
 };
 
