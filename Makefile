@@ -4,10 +4,13 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS    := fuzz_dib fuzz_drawtext fuzz_loadbitmap fuzz_format
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build test test-normal test-asan run bench format clean
+.PHONY: all deps build test test-normal test-asan run bench fuzz format clean
 
 all: build
 
@@ -45,8 +48,19 @@ bench: deps $(BENCH_BUILD)/build.ninja
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
+# Each fuzzer runs FUZZ_SECONDS on its corpus folder (kept in the build
+# folder between runs).
+fuzz:
+	@scripts/install-deps fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTAVREL_FUZZ=ON -DTAVREL_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZERS)
+	@for f in $(FUZZERS); do mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
+	  $(FUZZ_BUILD)/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096 \
+	    $(FUZZ_BUILD)/corpus/$$f || exit 1; done
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
   HGDIOBJ Old = SelectObject(DC, Surface);
   PaintBackdrop(DC, W, H);
   PaintGuideLine(DC, W / 2 + 40, H);
-  PaintMenuPanel(DC, TRect{W / 2 + 100, 60, W / 2 + 260, 180});
+  PaintMenuPanel(DC, TRect{W / 2 + 100, 60, W / 2 + 260, 159});
   BOOL Written = WriteDCPng(DC, Path.c_str());
   SelectObject(DC, Old);
   DeleteObject(Surface);

@@ -38,7 +38,7 @@ TEST(ResStrings, KeyMessagesAreExact) {
       {SCantWriteResourceStreamError, "Can't write to a read-only resource stream"},
       {SCannotShowModal, "Cannot make a visible window modal"},
       {SJPEGError, "JPEG error #%d"},
-      {_AdvResourceFormat, "%s_%d"},
+      {SUniqueRootName, "%s_%d"},
       {_AdvResourceRadioItem, "ADVRADIOITEM"},
       {_AdvResourceCheckItem, "ADVCHECKITEM"},
       {_AdvResourceSubMenuItem, "ADVSUBMENUITEM"},
