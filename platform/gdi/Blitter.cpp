@@ -212,7 +212,9 @@ void TBlitter::CopyRows(const TRect64& C, const TAxis& Ax, const TAxis& Ay) {
   // Unstretched SRCCOPY between equal formats: source column of X is
   // X + Shift, and the valid source columns form one run.
   std::int64_t Shift = Ax.SrcLo - Ax.DstLo;
-  int X0 = int(std::max(C.Left, -Shift)), X1 = int(std::min(C.Right, FSrcWidth - Shift));
+  // Shift can lie far outside the int range (origins near its ends), so
+  // the run is cut to both bitmaps before anything is narrowed.
+  std::int64_t X0 = std::max(C.Left, -Shift), X1 = std::min(C.Right, FSrcWidth - Shift);
   if (X0 >= X1) return;
   std::size_t Bytes = std::size_t(FSurface->BitsPerPixel() / 8);
   for (std::int64_t Y = C.Top; Y < C.Bottom; ++Y) {

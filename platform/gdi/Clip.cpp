@@ -3,15 +3,17 @@
 // the rectangle forms (IntersectClipRect, ExcludeClipRect) and the queries
 // (GetClipBox, PtVisible, RectVisible) speak logical coordinates. A DC
 // without a clip region is limited by its surface and visible region
-// only; combining with "no clip" starts from that whole area. Results
-// report the complexity of what drawing can reach afterwards.
+// only; intersecting "no clip" with a region gives that region, and the
+// other combinations start from that whole area. Results report the
+// complexity of what drawing can reach afterwards.
 #include "platform/gdi/DcState.h"
 
 namespace {
 
-// The area a DC without a clip region may draw on, in device coordinates.
+// The area a DC without a clip region may draw on, in device coordinates:
+// its surface. The visible region stays out, for the reason CombineClip
+// gives: it limits drawing by itself and changes as windows move.
 TRegionData WholeArea(TGdiDC& DC) {
-  if (DC.HasVisRgn) return DC.VisRgn;
   TGdiBitmap* S = DC.Surface();
   if (!S) return TRegionData();
   TRegionData R(TRect{0, 0, S->Width(), S->Height()});
@@ -27,6 +29,10 @@ int SetClip(TGdiDC& DC, bool Has, TRegionData Clip) {
 }
 
 int CombineClip(TGdiDC& DC, const TRegionData& With, int Mode) {
+  // The surface and the visible region limit drawing on their own and can
+  // change later (a larger bitmap selected, a window uncovered); taken
+  // into the clip they would go on limiting it after that.
+  if (!DC.State.HasClip && Mode == RGN_AND) return SetClip(DC, true, With);
   const TRegionData Current = DC.State.HasClip ? DC.State.Clip : WholeArea(DC);
   return SetClip(DC, true, TRegionData::Combine(Current, With, Mode));
 }
@@ -96,7 +102,9 @@ int GetClipRgn(HDC hdc, HRGN rgn) {
 
 BOOL PtVisible(HDC hdc, int x, int y) {
   TGdiDC* DC = GdiFindDC(hdc);
-  if (!DC) return FALSE;
+  // The desktop answers a bad DC with -1 here (RectVisible with FALSE), and
+  // code written for it may compare with TRUE and FALSE to tell them apart.
+  if (!DC) return -1;
   TPoint64 P = DeviceOf(*DC, x, y);
   std::int64_t SX = P.X + DC->SurfaceOrigin.X, SY = P.Y + DC->SurfaceOrigin.Y;
   for (const TRect& C : DC->SurfaceClipRects())

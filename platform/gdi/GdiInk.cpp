@@ -6,6 +6,7 @@
 // colour and its 1 bits in the background colour.
 #include "platform/gdi/GdiInk.h"
 
+#include "platform/gdi/BitmapSupport.h"
 #include "platform/gdi/Gdi.h"
 
 namespace {
@@ -112,14 +113,22 @@ TRgb32 TGdiInk::Mix(TRgb32 P, TRgb32 D) const {
 
 void TGdiInk::PaintSpan(TGdiBitmap& Surface, int X0, int X1, int Y) const {
   if (FKind == TKind::None || X0 >= X1) return;
-  if (FKind == TKind::Solid) {
-    if (!FUseRop3) return Surface.RopSpan(X0, X1, Y, FColor, FRop2);
-    if (FRop3 == kPatCopy) return Surface.FillSpan(X0, X1, Y, FColor);
-  }
   bool Copy = FUseRop3 ? FRop3 == kPatCopy : FRop2 == R2_COPYPEN;
+  if (FKind == TKind::Solid) {
+    if (Copy) return Surface.FillSpan(X0, X1, Y, FColor);
+    if (!FUseRop3 && !IsIndexed(Surface)) return Surface.RopSpan(X0, X1, Y, FColor, FRop2);
+  }
+  // On indexed surfaces the operation combines colour-table indexes, as
+  // blits do: mixing colours and taking the nearest entry would make the
+  // same operation give other pixels here than in BitBlt, and XOR drawing
+  // would not undo itself.
+  unsigned Mask = IsIndexed(Surface) ? (1u << Surface.BitsPerPixel()) - 1 : 0xFFFFFFu;
   for (int X = X0; X < X1; ++X) {
     TRgb32 P;
     if (!At(std::int64_t(X) - FSurfX, std::int64_t(Y) - FSurfY, P)) continue;
-    Surface.WritePixel(X, Y, Copy ? P : Mix(P, Surface.ReadPixel(X, Y)));
+    if (Copy)
+      Surface.WritePixel(X, Y, P);
+    else
+      WriteValue(Surface, X, Y, Mix(ValueOfColor(Surface, P), ReadValue(Surface, X, Y)) & Mask);
   }
 }

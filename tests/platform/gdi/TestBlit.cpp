@@ -201,6 +201,30 @@ TEST_F(BlitTest, BlitsClipToBothSurfaces) {
   }
 }
 
+TEST_F(BlitTest, PlainCopiesFromBeyondTheIntRangeCopyNothing) {
+  // The source lies 2^31 and more pixels from the destination, through the
+  // coordinates or the source DC's origins; rows are in range, so only the
+  // column arithmetic of the unstretched copy keeps the copy out.
+  struct TCase {
+    const char* Name;
+    int Xs, WindowX, ViewportX;
+  } Cases[] = {
+      {"source at INT_MIN", INT_MIN, 0, 0},
+      {"source at INT_MAX", INT_MAX, 0, 0},
+      {"origins push the source below INT_MIN", INT_MIN, INT_MAX, -1},
+      {"origins push the source above INT_MAX", INT_MAX, INT_MIN, INT_MAX},
+  };
+  TTestSurface Src(4, 4, kRed);
+  for (const TCase& C : Cases) {
+    SCOPED_TRACE(C.Name);
+    TTestSurface Dst(4, 4, kYellow);
+    SetWindowOrgEx(Src.DC, C.WindowX, 0, nullptr);
+    SetViewportOrgEx(Src.DC, C.ViewportX, 0, nullptr);
+    EXPECT_TRUE(BitBlt(Dst.DC, 0, 0, 4, 4, Src.DC, C.Xs, 0, SRCCOPY));
+    EXPECT_EQ(Dst.Count(kYellow), 16);
+  }
+}
+
 TEST_F(BlitTest, BlitsHonourTheClipRegionAndBothDCsOrigins) {
   TTestSurface Src(4, 4, kRed);
   Src.Set(2, 3, kBlue);

@@ -92,5 +92,70 @@ TEST_F(ClipTest, ClipRectsSurviveHugeCoordinates) {
   SetWindowOrgEx(S.DC, 0, 0, nullptr);
   SelectClipRgn(S.DC, nullptr);
   EXPECT_EQ(IntersectClipRect(S.DC, INT_MIN, INT_MIN, INT_MAX, INT_MAX), SIMPLEREGION);
+  // The clip is the whole int range: one offset moves its left edge to -1,
+  // the next pushes it past the surface.
+  EXPECT_EQ(OffsetClipRgn(S.DC, INT_MAX, 0), SIMPLEREGION);
   EXPECT_EQ(OffsetClipRgn(S.DC, INT_MAX, 0), NULLREGION);
+}
+
+TEST_F(ClipTest, IntersectingNoClipTakesTheRectangleItself) {
+  // The surface and the visible region are not part of the clip region:
+  // a larger bitmap selected or a window uncovered afterwards shows the
+  // whole rectangle.
+  HDC Memory = CreateCompatibleDC(nullptr);
+  EXPECT_EQ(IntersectClipRect(Memory, 0, 0, 5, 4), SIMPLEREGION);
+  HRGN Clip = CreateRectRgn(0, 0, 0, 0), Expected = CreateRectRgn(0, 0, 5, 4);
+  EXPECT_EQ(GetClipRgn(Memory, Clip), 1);
+  EXPECT_TRUE(EqualRgn(Clip, Expected));
+  HBITMAP Larger = CreateBitmap(8, 8, 1, 32, nullptr);
+  SelectObject(Memory, Larger);
+  TRect Whole{0, 0, 8, 8};
+  FillRect(Memory, &Whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  EXPECT_EQ(GdiFind<TGdiBitmap>(Larger, OBJ_BITMAP)->ReadPixel(4, 3), 0xFFFFFFu);
+  EXPECT_EQ(GdiFind<TGdiBitmap>(Larger, OBJ_BITMAP)->ReadPixel(5, 3), 0u);
+  DeleteDC(Memory);
+  DeleteObject(Larger);
+
+  TGdiBitmap Window(20, 4, 32);
+  for (int Y = 0; Y < 4; ++Y) Window.FillSpan(0, 20, Y, 0xFFFFFF);
+  TRegionData Covered(TRect{0, 0, 4, 4}), Uncovered(TRect{0, 0, 20, 4});
+  HDC DC = GdiCreateSurfaceDC(&Window, TPoint{0, 0}, &Covered, nullptr);
+  EXPECT_EQ(ExtSelectClipRgn(DC, Expected, RGN_AND), SIMPLEREGION);
+  EXPECT_EQ(GetClipRgn(DC, Clip), 1);
+  EXPECT_TRUE(EqualRgn(Clip, Expected));
+  GdiSetSurfaceDCVisible(DC, TPoint{0, 0}, &Uncovered);
+  TRect All{0, 0, 20, 4};
+  FillRect(DC, &All, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  int Painted = 0;
+  for (int Y = 0; Y < 4; ++Y)
+    for (int X = 0; X < 20; ++X) Painted += Window.ReadPixel(X, Y) == 0;
+  EXPECT_EQ(Painted, 20);
+  DeleteDC(DC);
+  DeleteObject(Clip);
+  DeleteObject(Expected);
+}
+
+TEST_F(ClipTest, ExcludingFromNoClipLeavesTheVisibleRegionOut) {
+  // A window DC whose window is covered but for two columns at its ends:
+  // excluding a rectangle starts from the whole surface, so the covered
+  // part does not become part of the clip and is drawn once uncovered.
+  TGdiBitmap Window(10, 2, 32);
+  for (int Y = 0; Y < 2; ++Y) Window.FillSpan(0, 10, Y, 0xFFFFFF);
+  TRegionData Covered = TRegionData::FromRects({TRect{0, 0, 1, 2}, TRect{9, 0, 10, 2}});
+  TRegionData Uncovered(TRect{0, 0, 10, 2});
+  HDC DC = GdiCreateSurfaceDC(&Window, TPoint{0, 0}, &Covered, nullptr);
+  EXPECT_EQ(ExcludeClipRect(DC, 4, 0, 6, 2), COMPLEXREGION);
+  HRGN Clip = CreateRectRgn(0, 0, 0, 0), Expected = CreateRectRgn(0, 0, 4, 2),
+       Right = CreateRectRgn(6, 0, 10, 2);
+  CombineRgn(Expected, Expected, Right, RGN_OR);
+  EXPECT_EQ(GetClipRgn(DC, Clip), 1);
+  EXPECT_TRUE(EqualRgn(Clip, Expected));
+  GdiSetSurfaceDCVisible(DC, TPoint{0, 0}, &Uncovered);
+  TRect All{0, 0, 10, 2};
+  FillRect(DC, &All, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  std::string Row;
+  for (int X = 0; X < 10; ++X) Row += Window.ReadPixel(X, 0) == 0 ? '#' : '.';
+  EXPECT_EQ(Row, "####..####");
+  DeleteDC(DC);
+  for (HRGN H : {Clip, Expected, Right}) DeleteObject(H);
 }

@@ -61,6 +61,10 @@ TEST_F(DeviceContextTest, StaleDCAnswersWithFailureValues) {
   EXPECT_EQ(GetDeviceCaps(DC, HORZRES), 0);
   EXPECT_EQ(GetObjectType(DC), 0u);
   EXPECT_EQ(SelectObject(DC, GetStockObject(BLACK_BRUSH)), nullptr);
+  EXPECT_EQ(PtVisible(DC, 0, 0), -1);
+  EXPECT_EQ(PtVisible(nullptr, 0, 0), -1);
+  TRect R{0, 0, 1, 1};
+  EXPECT_EQ(RectVisible(DC, &R), FALSE);
 }
 
 TEST_F(DeviceContextTest, ModeSettersRejectUnknownValues) {

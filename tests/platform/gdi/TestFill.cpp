@@ -1,4 +1,4 @@
-#include "GdiTestSupport.h"
+#include "BitmapTestSupport.h"
 
 #include <climits>
 
@@ -9,6 +9,11 @@ namespace {
 class FillTest : public TGdiTest {};
 
 using TPicture = std::vector<std::string>;
+
+// Colour-table entry I of a table in which neighbouring and complementary
+// indexes have unrelated colours, so mixing colours and taking the nearest
+// entry lands far from the index a raster operation on indexes gives.
+COLORREF Scrambled(int I) { return RGB(BYTE(I * 37), BYTE(I * 91), BYTE(I * 13)); }
 
 } // namespace
 
@@ -158,6 +163,38 @@ TEST_F(FillTest, InvertAndPatInvertAreUndoneByRepeating) {
   EXPECT_EQ(S.At(2, 2), RGB(10, 20, 30));
   SelectObject(S.DC, GetStockObject(WHITE_BRUSH));
   DeleteObject(Brush);
+}
+
+TEST_F(FillTest, RasterOperationsOnIndexedSurfacesCombineIndexes) {
+  bmptest::TDibInfo Info(3, 1, 8);
+  for (int I = 0; I < 256; ++I) Info.SetColor(I, Scrambled(I));
+  bmptest::TDibSurface S(Info);
+  for (int X = 0; X < 3; ++X) WriteIndex(S.Store(), X, 0, 0xF0u + unsigned(X));
+  TRect R{0, 0, 2, 1};
+  EXPECT_TRUE(InvertRect(S.DC, &R));
+  EXPECT_EQ(ReadIndex(S.Store(), 0, 0), 0x0Fu);
+  EXPECT_EQ(ReadIndex(S.Store(), 1, 0), 0x0Eu);
+  EXPECT_EQ(ReadIndex(S.Store(), 2, 0), 0xF2u);
+  // The same operation as a blit gives the same pixels.
+  EXPECT_TRUE(BitBlt(S.DC, 2, 0, 1, 1, nullptr, 0, 0, DSTINVERT));
+  EXPECT_EQ(ReadIndex(S.Store(), 2, 0), 0x0Du);
+  TSelected Brush(S.DC, CreateSolidBrush(Scrambled(0x3C)));
+  EXPECT_TRUE(PatBlt(S.DC, 0, 0, 3, 1, PATINVERT));
+  EXPECT_EQ(ReadIndex(S.Store(), 0, 0), 0x33u);
+  EXPECT_EQ(ReadIndex(S.Store(), 1, 0), 0x32u);
+  EXPECT_EQ(ReadIndex(S.Store(), 2, 0), 0x31u);
+  PatBlt(S.DC, 0, 0, 3, 1, PATINVERT);
+  EXPECT_EQ(ReadIndex(S.Store(), 0, 0), 0x0Fu);
+  EXPECT_EQ(ReadIndex(S.Store(), 2, 0), 0x0Du);
+
+  // The 16-colour table: inverting grey (7) gives silver (8), where the
+  // colour nearest to the inverted grey would be the same grey again.
+  bmptest::TBitmapDC Vga(CreateBitmap(1, 1, 1, 4, nullptr));
+  TGdiBitmap& Store = *GdiFind<TGdiBitmap>(Vga.Bitmap, OBJ_BITMAP);
+  WriteIndex(Store, 0, 0, 7);
+  TRect One{0, 0, 1, 1};
+  EXPECT_TRUE(InvertRect(Vga.DC, &One));
+  EXPECT_EQ(ReadIndex(Store, 0, 0), 8u);
 }
 
 TEST_F(FillTest, PatBltRasterOperations) {

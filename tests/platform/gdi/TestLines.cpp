@@ -1,4 +1,4 @@
-#include "GdiTestSupport.h"
+#include "BitmapTestSupport.h"
 
 #include <climits>
 #include <cstdlib>
@@ -75,6 +75,24 @@ TEST_F(LinesTest, XorDrawingTwiceRestoresTheSurface) {
   Polyline(S.DC, Pts, 4);
   EXPECT_EQ(S.Count(kWhite), 143);
   EXPECT_EQ(S.At(3, 3), RGB(1, 2, 3));
+}
+
+TEST_F(LinesTest, RasterOperationsOnIndexedSurfacesCombineIndexes) {
+  // Neighbouring and complementary indexes have unrelated colours, so
+  // mixing colours would land on other entries than mixing indexes.
+  auto Scrambled = [](int I) { return RGB(BYTE(I * 37), BYTE(I * 91), BYTE(I * 13)); };
+  bmptest::TDibInfo Info(4, 1, 8);
+  for (int I = 0; I < 256; ++I) Info.SetColor(I, Scrambled(I));
+  bmptest::TDibSurface S(Info);
+  for (int X = 0; X < 4; ++X) WriteIndex(S.Store(), X, 0, 0xF0);
+  TSelected Pen(S.DC, CreatePen(PS_SOLID, 1, Scrambled(0x0F)));
+  SetROP2(S.DC, R2_XORPEN);
+  MoveToEx(S.DC, 0, 0, nullptr);
+  EXPECT_TRUE(LineTo(S.DC, 3, 0));
+  SetROP2(S.DC, R2_NOT);
+  EXPECT_TRUE(LineTo(S.DC, 1, 0));
+  const unsigned Expected[4] = {0xFF, 0xFF, 0x00, 0x0F};
+  for (int X = 0; X < 4; ++X) EXPECT_EQ(ReadIndex(S.Store(), X, 0), Expected[X]) << X;
 }
 
 TEST_F(LinesTest, PenStylesLeaveGapsOrFillThemWithTheBackground) {
