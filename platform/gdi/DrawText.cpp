@@ -41,13 +41,11 @@ TDrawTextOptions OptionsOf(UINT Format, int TabChars, const TRect& R) {
   return O;
 }
 
-void CalcRect(const TDrawTextLayout& Layout, const TDrawTextOptions& O, std::int64_t Height,
-              TRect& R) {
-  std::int64_t Width = Layout.GetMaxWidth();
-  // Wrapped text keeps the rectangle's width unless a word needs more;
-  // otherwise the rectangle takes the width of the widest line.
-  if (!(O.WordBreak && !O.SingleLine) || Width > std::int64_t(R.Right) - R.Left)
-    R.Right = TGdiDC::Saturate(std::int64_t(R.Left) + Width);
+void CalcRect(const TDrawTextLayout& Layout, std::int64_t Height, TRect& R) {
+  // The rectangle takes the width of the widest line, wrapped or not: a
+  // wrapped text narrower than the rectangle shrinks it (a caller sizing
+  // a hint or label to its text relies on that), a word wider widens it.
+  R.Right = TGdiDC::Saturate(std::int64_t(R.Left) + Layout.GetMaxWidth());
   R.Bottom = TGdiDC::Saturate(std::int64_t(R.Top) + Height);
 }
 
@@ -66,10 +64,14 @@ void PaintLines(TGdiDC& DC, TDCFont Font, const TDrawTextLayout& Layout, UINT Fo
   }
   TTextPainter Painter(DC, *Font.Font);
   const TPoint64 Offset = DeviceOf(DC, 0, 0);
+  // A rotated line reaches up, down or back from its start, so only
+  // upright lines can be skipped by their row.
+  const bool Upright = P.Escapement % 3600 == 0;
   for (std::size_t I = 0; I < Layout.GetLineCount(); ++I) {
     std::int64_t Y = Top + std::int64_t(I) * LineHeight;
     // Lines wholly outside the rectangle cannot show when clipping is on.
-    if (P.HasClip && (Y + Offset.Y >= P.Clip.Bottom || Y + LineHeight + Offset.Y <= P.Clip.Top))
+    if (P.HasClip && Upright &&
+        (Y + Offset.Y >= P.Clip.Bottom || Y + LineHeight + Offset.Y <= P.Clip.Top))
       continue;
     std::int64_t W = Layout.GetLineWidth(I), X = R.Left;
     if (Format & DT_CENTER)
@@ -102,7 +104,7 @@ int DrawText(HDC hdc, LPCSTR text, int length, TRect* r, UINT format) {
   const std::int64_t Height = LineHeight * std::int64_t(Layout.GetLineCount());
 
   if (Format & DT_CALCRECT) {
-    CalcRect(Layout, O, Height, *r);
+    CalcRect(Layout, Height, *r);
     return TGdiDC::Saturate(Height);
   }
   std::int64_t Top = r->Top;

@@ -3,7 +3,8 @@
 // longer fits, and the next line starts at that word. A word wider than
 // the width is never split; it gets a line of its own. Indentation at the
 // start of a paragraph is kept, spaces at a wrap are dropped. A line break
-// that ends the text does not open an empty last line.
+// that ends the text does not open an empty last line, and empty text has
+// no line at all, so DrawText measures it as zero high.
 #include "platform/gdi/DrawTextLayout.h"
 
 #include "platform/gdi/Utf8.h"
@@ -18,22 +19,24 @@ TDrawTextLayout::TDrawTextLayout(TRealizedFont& Font, const char* Text, std::siz
       FDotGlyph(Font.GlyphOf('.')), FDotAdvance(Font.GetAdvance(FDotGlyph)) {
   FChars.reserve(Length);
   if (Options.SingleLine) {
+    // With nothing to show (no text, or only an "&") there is no line and
+    // the text measures zero high, as on the original desktop; callers
+    // that want an empty caption one line high measure a blank instead.
     AddParagraph(Text, Length);
+    if (FChars.empty()) FLines.clear();
     return;
   }
   std::size_t Start = 0, Pos = 0;
-  bool Any = false;
   while (Pos < Length) {
     if (Text[Pos] != '\r' && Text[Pos] != '\n') {
       ++Pos;
       continue;
     }
     AddParagraph(Text + Start, Pos - Start);
-    Any = true;
     if (Text[Pos] == '\r' && Pos + 1 < Length && Text[Pos + 1] == '\n') ++Pos;
     Start = ++Pos;
   }
-  if (Start < Length || !Any) AddParagraph(Text + Start, Length - Start);
+  if (Start < Length) AddParagraph(Text + Start, Length - Start);
 }
 
 void TDrawTextLayout::AddParagraph(const char* Text, std::size_t Length) {

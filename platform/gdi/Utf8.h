@@ -52,10 +52,16 @@ inline std::size_t TextLengthWithin(const char* Text, std::size_t Length) {
 }
 
 // The longest prefix of Text[0, Length) of at most Max bytes that does not
-// cut a character in two.
+// cut a character in two. Characters are what Utf8Decode reads: walking
+// back over continuation bytes instead would take a run of stray ones,
+// each a character of its own, for one long character and cut too much.
 inline std::size_t Utf8Truncate(const char* Text, std::size_t Length, std::size_t Max) {
   if (Max >= Length) return Length;
-  std::size_t N = Max;
-  while (N > 0 && (static_cast<unsigned char>(Text[N]) & 0xC0) == 0x80) --N;
-  return N;
+  std::size_t N = 0;
+  for (;;) {
+    std::uint32_t Code;
+    const std::size_t Next = N + std::size_t(Utf8Decode(Text, Length, N, Code));
+    if (Next > Max) return N;
+    N = Next;
+  }
 }

@@ -117,6 +117,16 @@ TEST_F(RescompTest, BadCommandLinesAreUsageErrors) {
   EXPECT_EQ(RunRescomp("--bogus x --output y").Status, 2);
 }
 
+TEST_F(RescompTest, ByteOrderMarkIsSkipped) {
+  const fs::path Script = FOut / "bom.rc";
+  std::ofstream(Script, std::ios::binary)
+      << "\xEF\xBB\xBFSTRINGTABLE BEGIN SBom 3 \"\xC3\xA9\" END\n";
+  TRun R = Compile(Script.string());
+  ASSERT_EQ(R.Status, 0) << R.Output;
+  EXPECT_NE(ReadAll(FOut / "Out.h").find("inline constexpr TResStringRec SBom{3};"),
+            std::string::npos);
+}
+
 TEST_F(RescompTest, MissingScriptIsReported) {
   TRun R = Compile(DataDir + "/no-such-script.rc");
   EXPECT_EQ(R.Status, 1);
@@ -168,6 +178,9 @@ const TBadScript BadScripts[] = {
     {"stray_string.rc", "1:1: expected a resource name or STRINGTABLE, found a string"},
     {"bad_number.rc", "1:1: invalid number"},
     {"non_ascii_name.rc", "2:1: unexpected byte 0xC3"},
+    {"keyword_symbol.rc", "4:3: string symbol 'delete' is a C++ keyword"},
+    {"table_symbol.rc", "4:3: string symbol 'OutTable' is the name of the table"},
+    {"bom_preprocessor.rc", "1:1: preprocessor directives are not supported"},
 };
 
 INSTANTIATE_TEST_SUITE_P(BadScripts, RescompErrorTest, ::testing::ValuesIn(BadScripts),

@@ -110,6 +110,13 @@ int Compile(const TOptions& O) {
   std::vector<std::string> Inputs{fs::absolute(O.Script).lexically_normal().string()};
   try {
     TResourceScript Script = TScriptParser(Source).Parse();
+    const std::string Table = O.Table.empty() ? DefaultTableName(O.Header) : O.Table;
+    // The table is declared next to the symbols; sharing a name would
+    // break the header.
+    if (!O.Header.empty())
+      for (const TStringEntry& S : Script.Strings)
+        if (S.Symbol == Table)
+          throw EScriptError(S.Pos, "string symbol '" + S.Symbol + "' is the name of the table");
     std::vector<TLoadedResource> Loaded;
     for (const TResourceItem& Item : Script.Items) {
       fs::path Path = (Base / fs::path(Item.File)).lexically_normal();
@@ -117,10 +124,8 @@ int Compile(const TOptions& O) {
       Inputs.push_back(Path.string());
     }
     bool Ok = WriteIfChanged(O.Output, GenerateSource(ScriptName, Script, Loaded));
-    if (Ok && !O.Header.empty()) {
-      std::string Table = O.Table.empty() ? DefaultTableName(O.Header) : O.Table;
+    if (Ok && !O.Header.empty())
       Ok = WriteIfChanged(O.Header, GenerateHeader(ScriptName, Script, Table));
-    }
     if (Ok && !O.Depfile.empty()) Ok = WriteIfChanged(O.Depfile, GenerateDepfile(O.Output, Inputs));
     if (!Ok) {
       std::cerr << "rescomp: cannot write the outputs of '" << O.Script << "'\n";

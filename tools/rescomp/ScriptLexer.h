@@ -21,7 +21,10 @@ struct TToken {
 
 class TScriptLexer {
 public:
-  explicit TScriptLexer(std::string_view Source) : FSource(Source) {}
+  // A UTF-8 byte order mark, which Windows editors put in front of files
+  // they save as UTF-8, is skipped without moving the column.
+  explicit TScriptLexer(std::string_view Source)
+      : FSource(Source), FPos(Source.starts_with("\xEF\xBB\xBF") ? 3 : 0) {}
   // The next token; throws EScriptError on malformed input.
   TToken Next();
 
@@ -36,7 +39,7 @@ private:
   TSourcePos Here() const { return {FLine, FColumn}; }
 
   std::string_view FSource;
-  std::size_t FPos = 0;
+  std::size_t FPos;
   int FLine = 1;
   int FColumn = 1;
 };

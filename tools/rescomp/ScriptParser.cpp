@@ -23,6 +23,22 @@ std::string Upper(std::string S) {
   return S;
 }
 
+// String symbols become constants in the generated header, so a keyword
+// would break that header instead of being reported here.
+bool IsCppKeyword(const std::string& S) {
+  static const std::string Keywords =
+      " alignas alignof and and_eq asm auto bitand bitor bool break case catch char char8_t"
+      " char16_t char32_t class compl concept const consteval constexpr constinit const_cast"
+      " continue co_await co_return co_yield decltype default delete do double dynamic_cast"
+      " else enum explicit export extern false float for friend goto if inline int long"
+      " mutable namespace new noexcept not not_eq nullptr operator or or_eq private protected"
+      " public register reinterpret_cast requires return short signed sizeof static"
+      " static_assert static_cast struct switch template this thread_local throw true try"
+      " typedef typeid typename union unsigned using virtual void volatile wchar_t while xor"
+      " xor_eq ";
+  return Keywords.find(" " + S + " ") != std::string::npos;
+}
+
 std::string Where(TSourcePos P) { return std::to_string(P.Line) + ":" + std::to_string(P.Column); }
 
 const char* KindName(TResourceKind K) {
@@ -143,6 +159,8 @@ void TScriptParser::ParseStringTable() {
 void TScriptParser::ParseStringEntry() {
   if (FToken.Kind != TTokenKind::Identifier)
     throw EScriptError(FToken.Pos, "expected a string symbol, found " + Spelling(FToken));
+  if (IsCppKeyword(FToken.Text))
+    throw EScriptError(FToken.Pos, "string symbol '" + FToken.Text + "' is a C++ keyword");
   TStringEntry Entry;
   Entry.Symbol = FToken.Text;
   Entry.Pos = FToken.Pos;

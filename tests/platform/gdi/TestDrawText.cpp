@@ -164,16 +164,73 @@ TEST_F(DrawTextTest, CalcRectSizesWithoutDrawing) {
   EXPECT_EQ(Height, LineHeight);
   EXPECT_EQ(S.CountMarked(), 0);
 
-  R = Calc(S, "", 0, TRect{3, 4, 90, 90}, &Height);
-  EXPECT_EQ(R, (TRect{3, 4, 3, 4 + LineHeight}));
-  EXPECT_EQ(Height, LineHeight);
-
   TRect Wide{0, 0, 250, 0};
   R = Calc(S, "short words", DT_WORDBREAK, Wide, &Height);
-  EXPECT_EQ(R, (TRect{0, 0, 250, LineHeight}));
+  EXPECT_EQ(R, (TRect{0, 0, S.Extent("short words").cx, LineHeight})) << "narrowed to the text";
 
   R = Calc(S, "x", DT_EXTERNALLEADING, {}, &Height);
   EXPECT_EQ(Height, LineHeight + S.Metrics().tmExternalLeading);
+}
+
+TEST_F(DrawTextTest, WrappedCalcRectTakesTheWidestLine) {
+  const LONG Two = S.Extent("xx xx").cx;
+  int Height;
+  TRect R = Calc(S, "xx xx xx xx xx", DT_WORDBREAK, TRect{4, 6, 4 + Two + 5, 0}, &Height);
+  EXPECT_EQ(Height, 3 * LineHeight);
+  EXPECT_EQ(R, (TRect{4, 6, 4 + Two, 6 + 3 * LineHeight}));
+  R = Calc(S, "xx\nxx xx", DT_WORDBREAK, TRect{0, 0, 200, 0});
+  EXPECT_EQ(R.Right, Two);
+}
+
+TEST_F(DrawTextTest, EmptyTextHasNoLine) {
+  int Height = -1;
+  TRect R = Calc(S, "", 0, TRect{3, 4, 90, 90}, &Height);
+  EXPECT_EQ(R, (TRect{3, 4, 3, 4}));
+  EXPECT_EQ(Height, 0);
+  R = TRect{3, 4, 90, 90};
+  EXPECT_EQ(DrawText(S.DC, "abc", 0, &R, DT_CALCRECT | DT_WORDBREAK), 0);
+  EXPECT_EQ(R, (TRect{3, 4, 3, 4}));
+  for (const char* Nothing : {"", "&", "\r\n"}) {
+    R = Calc(S, Nothing, DT_SINGLELINE, TRect{3, 4, 90, 90}, &Height);
+    EXPECT_EQ(R, (TRect{3, 4, 3, 4})) << '"' << Nothing << "\" shows nothing";
+    EXPECT_EQ(Height, 0);
+  }
+  R = Calc(S, " ", DT_SINGLELINE, TRect{3, 4, 90, 90}, &Height);
+  EXPECT_EQ(Height, LineHeight) << "a blank is one line high";
+  Calc(S, "\n", 0, {}, &Height);
+  EXPECT_EQ(Height, LineHeight) << "a line break ends an empty line";
+
+  SetBkMode(S.DC, OPAQUE);
+  R = TRect{10, 10, 200, 100};
+  EXPECT_EQ(DrawText(S.DC, "", -1, &R, 0), 0);
+  EXPECT_EQ(S.CountMarked(), 0);
+}
+
+TEST_F(DrawTextTest, RotatedLinesShowWhereverTheyReachTheRectangle) {
+  const char* Text = "Alpha\nBravo\nCharlie\nDelta";
+  for (LONG Escapement : {900, 1800, -900, 450}) {
+    LOGFONTA Lf = Describe(-13, "Tahoma");
+    Lf.lfEscapement = Escapement;
+    S.Use(Lf);
+    // Each line turns about its start; clipping keeps what lies in the
+    // rectangle, whichever line it belongs to.
+    TRect R{60, 40, 240, 70};
+    S.Clear();
+    DrawText(S.DC, Text, -1, &R, DT_CENTER | DT_NOCLIP);
+    const auto Free = S.Pixels();
+    S.Clear();
+    DrawText(S.DC, Text, -1, &R, DT_CENTER);
+    const auto Clipped = S.Pixels();
+    int Inside = 0;
+    for (int Y = 0; Y < S.Height(); ++Y)
+      for (int X = 0; X < S.Width(); ++X) {
+        const std::size_t I = std::size_t(Y) * std::size_t(S.Width()) + std::size_t(X);
+        const bool In = X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom;
+        ASSERT_EQ(Clipped[I], In ? Free[I] : kWhite) << Escapement << " at " << X << "," << Y;
+        Inside += In && Free[I] != kWhite;
+      }
+    EXPECT_GT(Inside, 0) << Escapement;
+  }
 }
 
 TEST_F(DrawTextTest, TabsExpandToStops) {

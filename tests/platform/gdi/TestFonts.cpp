@@ -233,6 +233,18 @@ TEST(Fonts, FaceNamesAreCutOnCharacterBoundaries) {
   EXPECT_EQ(std::string(Face), "\xC3\xA9");
   SelectObject(S.DC, Old);
   DeleteObject(F);
+
+  // Stray continuation bytes are characters of one byte each, so the cut
+  // keeps all of them that fit, and the letter before them.
+  const std::string Stray = "A" + std::string(31, '\x80');
+  F = CreateFont(-11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Stray.c_str());
+  Old = SelectObject(S.DC, F);
+  EXPECT_EQ(GetTextFace(S.DC, sizeof Face, Face), 32);
+  EXPECT_EQ(std::string(Face), Stray.substr(0, 31));
+  EXPECT_EQ(GetTextFace(S.DC, 3, Face), 3);
+  EXPECT_EQ(std::string(Face), "A\x80");
+  SelectObject(S.DC, Old);
+  DeleteObject(F);
 }
 
 TEST(Fonts, CreateFontIndirectRejectsNull) { EXPECT_EQ(CreateFontIndirect(nullptr), nullptr); }
@@ -270,6 +282,33 @@ TEST(Fonts, RealisedFontsAreSharedByDescription) {
   LOGFONTA C = A;
   C.lfHeight = -16;
   EXPECT_NE(TFontEngine::Get().Realize(C), Fa);
+}
+
+TEST(Fonts, AnEvictedSelectedFontComesBackTheSame) {
+  TTextSurface S(80, 30);
+  S.Use(-15);
+  TextOut(S.DC, 2, 2, "Evict", 5);
+  const auto Before = S.Pixels();
+  // More descriptions than the engine keeps push the selected one out.
+  for (LONG H = 21; H <= 120; ++H) ASSERT_NE(TFontEngine::Get().Realize(Describe(-H)), nullptr);
+  S.Clear();
+  TextOut(S.DC, 2, 2, "Evict", 5);
+  EXPECT_EQ(S.Pixels(), Before);
+  EXPECT_EQ(S.Metrics().tmHeight - S.Metrics().tmInternalLeading, 15);
+}
+
+TEST(Fonts, GlyphsLargerThanTheCacheDrawTheSameEveryTime) {
+  // Each glyph of this size is megabytes of coverage, so the cache empties
+  // while one run is drawn; a strip through the middle of the glyphs shows
+  // part of each of them.
+  TTextSurface S(6500, 40);
+  S.Use(Describe(-2048));
+  TextOut(S.DC, 0, -1000, "WMW", 3);
+  const auto First = S.Pixels();
+  EXPECT_GT(S.CountMarked(), 1000);
+  S.Clear();
+  TextOut(S.DC, 0, -1000, "WMW", 3);
+  EXPECT_EQ(S.Pixels(), First);
 }
 
 TEST(Fonts, NonAntialiasedQualityDrawsOnlyTwoColours) {
