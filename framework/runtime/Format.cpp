@@ -1,5 +1,5 @@
 // The formatter walks the pattern once. Each specifier is parsed into a
-// TSpec; converting its argument either yields text or reports that the
+// TSpecifier; converting its argument either yields text or reports that the
 // argument does not fit, in which case the specifier's own text is copied
 // to the output, as the header promises.
 #include "framework/runtime/Format.h"
@@ -16,7 +16,7 @@ namespace {
 
 constexpr int MaxWidth = 65536;
 
-struct TSpec {
+struct TSpecifier {
   bool Left = false;
   int Width = -1;
   int Precision = -1;
@@ -105,7 +105,7 @@ std::string_view Prefix(std::string_view Text, std::size_t Count) {
   return Text.substr(0, Pos);
 }
 
-std::optional<std::string> Convert(const TSpec& S, const TFormatArg& A) {
+std::optional<std::string> Convert(const TSpecifier& S, const TFormatArg& A) {
   int P = S.Precision;
   switch (S.Type) {
   case 'd': {
@@ -150,7 +150,7 @@ public:
 private:
   std::size_t Specifier(std::size_t Start);
   bool Index(std::size_t& Pos);
-  bool Parse(std::size_t& Pos, TSpec& S);
+  bool Parse(std::size_t& Pos, TSpecifier& S);
   bool Number(std::size_t& Pos, int& Out);
   bool StarOrNumber(std::size_t& Pos, int& Out, bool& Star);
   const TFormatArg* Take() { return FNext < FArgs.size() ? FArgs.begin() + FNext++ : nullptr; }
@@ -212,7 +212,7 @@ bool TFormatter::Index(std::size_t& Pos) {
   return true;
 }
 
-bool TFormatter::Parse(std::size_t& Pos, TSpec& S) {
+bool TFormatter::Parse(std::size_t& Pos, TSpecifier& S) {
   bool Star = false;
   if (!Index(Pos)) return false;
   if (Pos < FFmt.size() && FFmt[Pos] == '-') {
@@ -249,7 +249,7 @@ std::size_t TFormatter::Specifier(std::size_t Start) {
     FOut += '%';
     return Pos + 1;
   }
-  TSpec S;
+  TSpecifier S;
   std::optional<std::string> Text;
   if (Parse(Pos, S))
     if (const TFormatArg* A = Take()) Text = Convert(S, *A);

@@ -158,14 +158,14 @@ TEST(FormatRobustness, IntegersAgreeWithPrintf) {
     if (R.Chance(2)) Value = int(Value);
     if (R.Chance(4)) Value = int(R.Below(2000)) - 1000;
 
-    std::string Spec = "%";
+    std::string Specifier = "%";
     std::vector<TFormatArg> Args;
-    if (Left) Spec += '-';
-    if (HasWidth) Spec += Stars ? "*" : std::to_string(Width);
+    if (Left) Specifier += '-';
+    if (HasWidth) Specifier += Stars ? "*" : std::to_string(Width);
     if (HasWidth && Stars) Args.push_back(Width);
-    if (HasPrecision) Spec += Stars ? ".*" : "." + std::to_string(Precision);
+    if (HasPrecision) Specifier += Stars ? ".*" : "." + std::to_string(Precision);
     if (HasPrecision && Stars) Args.push_back(Precision);
-    Spec += Type;
+    Specifier += Type;
     Args.push_back(Value);
 
     // printf's spelling: the value is 64 bits, x is upper case.
@@ -183,11 +183,11 @@ TEST(FormatRobustness, IntegersAgreeWithPrintf) {
 
     std::string Actual;
     switch (Args.size()) {
-    case 1: Actual = Format(Spec, {Args[0]}); break;
-    case 2: Actual = Format(Spec, {Args[0], Args[1]}); break;
-    default: Actual = Format(Spec, {Args[0], Args[1], Args[2]}); break;
+    case 1: Actual = Format(Specifier, {Args[0]}); break;
+    case 2: Actual = Format(Specifier, {Args[0], Args[1]}); break;
+    default: Actual = Format(Specifier, {Args[0], Args[1], Args[2]}); break;
     }
-    EXPECT_EQ(Actual, Expected) << "seed " << Seed << ": " << Spec << " of " << Value;
+    EXPECT_EQ(Actual, Expected) << "seed " << Seed << ": " << Specifier << " of " << Value;
   }
 }
 
@@ -197,9 +197,9 @@ TEST(FormatRobustness, StringWidthsCountCharacters) {
     const std::string Text = RandomBytes(R);
     const int Width = int(R.Below(20)), Precision = int(R.Below(10));
     const bool Left = R.Chance(2), HasPrecision = R.Chance(2);
-    const std::string Spec = std::string("%") + (Left ? "-" : "") + std::to_string(Width) +
-                             (HasPrecision ? "." + std::to_string(Precision) : "") + "s";
-    const std::string Out = Format(Spec, {Text});
+    const std::string Specifier = std::string("%") + (Left ? "-" : "") + std::to_string(Width) +
+                                  (HasPrecision ? "." + std::to_string(Precision) : "") + "s";
+    const std::string Out = Format(Specifier, {Text});
     const std::size_t Length = Utf8Length(Text);
     const std::size_t Kept = HasPrecision ? std::min<std::size_t>(Length, Precision) : Length;
     EXPECT_EQ(Utf8Length(Out), std::max<std::size_t>(Kept, Width)) << "seed " << Seed;
