@@ -5,6 +5,7 @@
 // catches stray reads.
 #include "framework/runtime/AnsiCodePage.h"
 #include "framework/runtime/Format.h"
+#include "support/TestRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -13,24 +14,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <limits>
-#include <random>
 #include <string>
 #include <vector>
 
 namespace {
-
-class TRandom {
-public:
-  explicit TRandom(std::uint32_t Seed) : FGen(Seed) {}
-  // 0 .. N - 1; the modulo keeps sequences the same on every library.
-  std::uint32_t Below(std::uint32_t N) { return FGen() % N; }
-  bool Chance(std::uint32_t OneIn) { return Below(OneIn) == 0; }
-  std::uint64_t Bits() { return std::uint64_t(FGen()) << 32 | FGen(); }
-  template <class T, std::size_t N> T Pick(const T (&Items)[N]) { return Items[Below(N)]; }
-
-private:
-  std::mt19937 FGen;
-};
 
 // Pieces of patterns: specifiers whole and in fragments, numbers at and
 // past the width limit, index forms, bytes that are not UTF-8.
@@ -43,10 +30,10 @@ const char* const kPatternPieces[] = {
     "\x80", "\xFF",  "%\xC3\xA9", "%y",     "%.",      "%-",    "%*",    "%:",
     "\0",   " ",     "%.-1d",     "%*.*.*d"};
 
-std::string RandomPattern(TRandom& R) {
+std::string RandomPattern(TTestRandom& R) {
   std::string Fmt;
   for (int I = int(R.Below(12)); I > 0; --I) {
-    if (R.Chance(10))
+    if (R.OneIn(10))
       Fmt += char(R.Below(256));
     else
       Fmt += R.Pick(kPatternPieces);
@@ -54,7 +41,7 @@ std::string RandomPattern(TRandom& R) {
   return Fmt;
 }
 
-std::string RandomBytes(TRandom& R) {
+std::string RandomBytes(TTestRandom& R) {
   static const char* const Pieces[] = {"a",
                                        "Z",
                                        " ",
@@ -74,7 +61,7 @@ std::string RandomBytes(TRandom& R) {
 
 // One argument of a random kind; strings live in Keep so the argument's
 // view stays valid.
-TFormatArg RandomArg(TRandom& R, std::vector<std::string>& Keep) {
+TFormatArg RandomArg(TTestRandom& R, std::vector<std::string>& Keep) {
   static const double Floats[] = {0.0,
                                   -0.0,
                                   1.5,
@@ -91,16 +78,16 @@ TFormatArg RandomArg(TRandom& R, std::vector<std::string>& Keep) {
       "",   "+",  "0x",  "99999999999999999999", "1.5"};
   static int Target = 0;
   switch (R.Below(12)) {
-  case 0: return TFormatArg(int(R.Bits()));
-  case 1: return TFormatArg(std::int64_t(R.Bits()));
-  case 2: return TFormatArg(std::uint64_t(R.Bits()));
-  case 3: return TFormatArg(std::int16_t(R.Bits()));
-  case 4: return TFormatArg(R.Chance(2));
-  case 5: return TFormatArg(char(R.Bits()));
+  case 0: return TFormatArg(int(R.Next()));
+  case 1: return TFormatArg(std::int64_t(R.Next()));
+  case 2: return TFormatArg(std::uint64_t(R.Next()));
+  case 3: return TFormatArg(std::int16_t(R.Next()));
+  case 4: return TFormatArg(R.OneIn(2));
+  case 5: return TFormatArg(char(R.Next()));
   case 6: return TFormatArg(R.Pick(Floats));
   case 7: return TFormatArg(static_cast<const char*>(nullptr));
   case 8: return TFormatArg(R.Pick(Numbers));
-  case 9: return R.Chance(2) ? TFormatArg(&Target) : TFormatArg(nullptr);
+  case 9: return R.OneIn(2) ? TFormatArg(&Target) : TFormatArg(nullptr);
   case 10: return TFormatArg(int(R.Below(20)) - 10);
   default: Keep.push_back(RandomBytes(R)); return TFormatArg(Keep.back());
   }
@@ -108,7 +95,7 @@ TFormatArg RandomArg(TRandom& R, std::vector<std::string>& Keep) {
 
 TEST(FormatRobustness, RandomPatternsAndArgumentsNeverThrow) {
   for (std::uint32_t Seed = 1; Seed <= 3000; ++Seed) {
-    TRandom R(Seed);
+    TTestRandom R(Seed);
     const std::string Fmt = RandomPattern(R);
     std::vector<std::string> Keep;
     Keep.reserve(8);
@@ -140,7 +127,7 @@ TEST(FormatRobustness, PatternsWithoutArgumentsAreKeptAsWritten) {
   // With no argument every specifier is copied as written and only "%%"
   // changes, so a pattern without "%%" comes back unchanged.
   for (std::uint32_t Seed = 1; Seed <= 3000; ++Seed) {
-    TRandom R(Seed * 31);
+    TTestRandom R(Seed * 31);
     std::string Fmt = RandomPattern(R);
     for (std::size_t At; (At = Fmt.find("%%")) != std::string::npos;) Fmt.erase(At, 1);
     EXPECT_EQ(Format(Fmt, {}), Fmt) << "seed " << Seed;
@@ -149,14 +136,14 @@ TEST(FormatRobustness, PatternsWithoutArgumentsAreKeptAsWritten) {
 
 TEST(FormatRobustness, IntegersAgreeWithPrintf) {
   for (std::uint32_t Seed = 1; Seed <= 3000; ++Seed) {
-    TRandom R(Seed * 131);
+    TTestRandom R(Seed * 131);
     const char Type = R.Pick({'d', 'u', 'x'});
-    const bool Left = R.Chance(3), HasWidth = R.Chance(2), HasPrecision = R.Chance(2);
+    const bool Left = R.OneIn(3), HasWidth = R.OneIn(2), HasPrecision = R.OneIn(2);
     const int Width = int(R.Below(40)), Precision = int(R.Below(30)) + 1;
-    const bool Stars = R.Chance(2);
-    std::int64_t Value = std::int64_t(R.Bits());
-    if (R.Chance(2)) Value = int(Value);
-    if (R.Chance(4)) Value = int(R.Below(2000)) - 1000;
+    const bool Stars = R.OneIn(2);
+    std::int64_t Value = std::int64_t(R.Next());
+    if (R.OneIn(2)) Value = int(Value);
+    if (R.OneIn(4)) Value = int(R.Below(2000)) - 1000;
 
     std::string Specifier = "%";
     std::vector<TFormatArg> Args;
@@ -193,10 +180,10 @@ TEST(FormatRobustness, IntegersAgreeWithPrintf) {
 
 TEST(FormatRobustness, StringWidthsCountCharacters) {
   for (std::uint32_t Seed = 1; Seed <= 2000; ++Seed) {
-    TRandom R(Seed * 977);
+    TTestRandom R(Seed * 977);
     const std::string Text = RandomBytes(R);
     const int Width = int(R.Below(20)), Precision = int(R.Below(10));
-    const bool Left = R.Chance(2), HasPrecision = R.Chance(2);
+    const bool Left = R.OneIn(2), HasPrecision = R.OneIn(2);
     const std::string Specifier = std::string("%") + (Left ? "-" : "") + std::to_string(Width) +
                                   (HasPrecision ? "." + std::to_string(Precision) : "") + "s";
     const std::string Out = Format(Specifier, {Text});
@@ -227,7 +214,7 @@ TEST(FormatRobustness, AnsiRoundTripsEveryByte) {
   // Any byte string survives the trip through UTF-8 and back, and so does
   // any text made of characters Windows-1252 has.
   for (std::uint32_t Seed = 1; Seed <= 500; ++Seed) {
-    TRandom R(Seed * 7);
+    TTestRandom R(Seed * 7);
     std::string Bytes;
     for (int I = int(R.Below(64)); I > 0; --I) Bytes += char(R.Below(256));
     const std::string Utf8 = AnsiToUtf8(Bytes);

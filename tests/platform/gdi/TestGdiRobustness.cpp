@@ -8,6 +8,7 @@
 // left behind. The sequences come from fixed seeds, so a failure repeats.
 #include "BitmapTestSupport.h"
 #include "platform/Png.h"
+#include "support/TestRandom.h"
 
 #include <array>
 #include <climits>
@@ -22,35 +23,19 @@ namespace {
 
 class GdiRobustnessTest : public TGdiTest {};
 
-// SplitMix64: the same sequence with every compiler and standard library.
-class TRandom {
+// Arguments as the robustness passes draw them: mostly near a small
+// surface, sometimes at the ends of the int range.
+class TRandom : public TTestRandom {
 public:
-  explicit TRandom(std::uint64_t Seed) : FState(Seed) {}
+  using TTestRandom::TTestRandom;
 
-  std::uint64_t Next() {
-    std::uint64_t Z = (FState += 0x9E3779B97F4A7C15ull);
-    Z = (Z ^ (Z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    Z = (Z ^ (Z >> 27)) * 0x94D049BB133111EBull;
-    return Z ^ (Z >> 31);
-  }
-  int Below(int N) { return int(Next() % std::uint64_t(N)); }
-  int Between(int Lo, int Hi) { return Lo + Below(Hi - Lo + 1); }
-  bool Chance(int Percent) { return Below(100) < Percent; }
-  template <class T> T Pick(std::initializer_list<T> Values) {
-    return Values.begin()[Below(int(Values.size()))];
-  }
-  template <class T> T Pick(const std::vector<T>& Values) {
-    return Values[std::size_t(Below(int(Values.size())))];
-  }
-
-  // Mostly around a small surface, sometimes at the ends of the int range.
   int Coord() {
-    if (Chance(70)) return Between(-6, 40);
+    if (Percent(70)) return Between(-6, 40);
     return Pick({INT_MIN, INT_MIN + 1, INT_MIN / 2, -65536, -1, 0, 1, 65535, INT_MAX / 2,
                  INT_MAX - 1, INT_MAX});
   }
   int Extent() {
-    if (Chance(75)) return Between(-12, 40);
+    if (Percent(75)) return Between(-12, 40);
     return Pick({INT_MIN, INT_MIN + 1, -65536, 0, 65536, INT_MAX - 1, INT_MAX});
   }
   COLORREF Color() {
@@ -64,7 +49,7 @@ public:
   // Bitmap sizes: small ones, or ones so large that every depth refuses
   // them (never a size that would really allocate much).
   void Size(int& W, int& H) {
-    if (Chance(90)) {
+    if (Percent(90)) {
       W = Between(-2, 12), H = Between(-2, 12);
       return;
     }
@@ -90,14 +75,14 @@ struct TAnyDibInfo {
 void RandomDibInfo(TRandom& R, TAnyDibInfo& I) {
   for (BYTE& B : I.Bytes) B = BYTE(R.Next());
   BITMAPINFOHEADER& H = I.Header();
-  H.biSize = R.Chance(85) ? 40 : R.Pick<DWORD>({12, 41, 52, 56, 108, 124});
+  H.biSize = R.Percent(85) ? 40 : R.Pick<DWORD>({12, 41, 52, 56, 108, 124});
   int W, Ht;
   R.Size(W, Ht);
   H.biWidth = W;
-  H.biHeight = R.Chance(30) && Ht != INT_MIN ? -Ht : Ht;
-  H.biPlanes = R.Chance(90) ? 1 : WORD(R.Between(0, 3));
+  H.biHeight = R.Percent(30) && Ht != INT_MIN ? -Ht : Ht;
+  H.biPlanes = R.Percent(90) ? 1 : WORD(R.Between(0, 3));
   H.biBitCount = R.Pick<WORD>({1, 4, 8, 16, 24, 32, 1, 4, 8, 16, 24, 32, 0, 2, 33});
-  H.biCompression = R.Chance(75) ? BI_RGB : R.Pick<DWORD>({BI_BITFIELDS, BI_RLE8, BI_RLE4, 9});
+  H.biCompression = R.Percent(75) ? BI_RGB : R.Pick<DWORD>({BI_BITFIELDS, BI_RLE8, BI_RLE4, 9});
   H.biClrUsed = R.Pick<DWORD>({0, 0, 0, 1, 2, 16, 255, 256, 257, 0xFFFFFFFF});
   DWORD Masks[3];
   switch (R.Below(4)) {
@@ -160,7 +145,7 @@ public:
       if (Kind < 45)
         CheckedDraw();
       else if (Kind < 60)
-        ChangeState(R.Chance(80) ? FTarget : AnyDC());
+        ChangeState(R.Percent(80) ? FTarget : AnyDC());
       else if (Kind < 75)
         CreateObject();
       else if (Kind < 85)
@@ -181,8 +166,8 @@ public:
 
 private:
   HDC AnyDC() {
-    if (R.Chance(10)) return R.Chance(50) ? nullptr : static_cast<HDC>(AnyHandle());
-    if (FDCs.empty() || R.Chance(40)) return FTarget;
+    if (R.Percent(10)) return R.Percent(50) ? nullptr : static_cast<HDC>(AnyHandle());
+    if (FDCs.empty() || R.Percent(40)) return FTarget;
     return R.Pick(FDCs);
   }
 
@@ -207,7 +192,7 @@ private:
   }
 
   void AddOtherDC() {
-    if (HDC DC = CreateCompatibleDC(R.Chance(50) ? nullptr : AnyDC())) FDCs.push_back(DC);
+    if (HDC DC = CreateCompatibleDC(R.Percent(50) ? nullptr : AnyDC())) FDCs.push_back(DC);
   }
 
   // The pixels a drawing call on the target may change, in surface
@@ -275,14 +260,14 @@ private:
     case 5: FillRgn(DC, Any<HRGN>(), Any<HBRUSH>()); break;
     case 6: FrameRgn(DC, Any<HRGN>(), Any<HBRUSH>(), R.Extent(), R.Extent()); break;
     case 7:
-      if (R.Chance(70)) MoveToEx(DC, R.Coord(), R.Coord(), nullptr);
+      if (R.Percent(70)) MoveToEx(DC, R.Coord(), R.Coord(), nullptr);
       LineTo(DC, R.Coord(), R.Coord());
       break;
     case 8: {
       std::vector<TPoint> Pts(std::size_t(R.Between(0, 6)));
       for (TPoint& P : Pts) P = TPoint{R.Coord(), R.Coord()};
-      int Count = R.Chance(85) ? int(Pts.size()) : R.Pick({0, -1, INT_MIN});
-      Polyline(DC, Pts.empty() && R.Chance(50) ? nullptr : Pts.data(), Count);
+      int Count = R.Percent(85) ? int(Pts.size()) : R.Pick({0, -1, INT_MIN});
+      Polyline(DC, Pts.empty() && R.Percent(50) ? nullptr : Pts.data(), Count);
       break;
     }
     case 9: Rectangle(DC, R.Coord(), R.Coord(), R.Coord(), R.Coord()); break;
@@ -337,8 +322,8 @@ private:
 
   DWORD Rop() {
     // The plain copy first: it has a path of its own.
-    if (R.Chance(30)) return SRCCOPY;
-    if (R.Chance(60))
+    if (R.Percent(30)) return SRCCOPY;
+    if (R.Percent(60))
       return R.Pick({SRCCOPY, SRCPAINT, SRCAND, SRCINVERT, SRCERASE, NOTSRCCOPY, NOTSRCERASE,
                      MERGECOPY, MERGEPAINT, PATCOPY, PATPAINT, PATINVERT, DSTINVERT, BLACKNESS,
                      WHITENESS});
@@ -346,7 +331,7 @@ private:
   }
 
   int PenStyle() {
-    return R.Chance(85) ? R.Between(PS_SOLID, PS_INSIDEFRAME) : R.Pick({-1, 7, 0x10, 0x10000});
+    return R.Percent(85) ? R.Between(PS_SOLID, PS_INSIDEFRAME) : R.Pick({-1, 7, 0x10, 0x10000});
   }
 
   void ChangeState(HDC DC) {
@@ -362,7 +347,7 @@ private:
     case 8: SetStretchBltMode(DC, R.Between(0, 5)); break;
     case 9: SaveDC(DC); break;
     case 10: RestoreDC(DC, R.Pick({-1, -2, 1, 2, 3, 0, INT_MIN, INT_MAX})); break;
-    case 11: SelectClipRgn(DC, R.Chance(30) ? nullptr : Any<HRGN>()); break;
+    case 11: SelectClipRgn(DC, R.Percent(30) ? nullptr : Any<HRGN>()); break;
     case 12: ExtSelectClipRgn(DC, Any<HRGN>(), R.Between(0, 6)); break;
     case 13: IntersectClipRect(DC, R.Coord(), R.Coord(), R.Coord(), R.Coord()); break;
     case 14: ExcludeClipRect(DC, R.Coord(), R.Coord(), R.Coord(), R.Coord()); break;
@@ -383,7 +368,7 @@ private:
       break;
     default: {
       TPoint Pts[4] = {{R.Coord(), R.Coord()}, {R.Coord(), R.Coord()}};
-      if (R.Chance(50))
+      if (R.Percent(50))
         LPtoDP(DC, Pts, R.Between(-1, 4));
       else
         DPtoLP(DC, Pts, R.Between(-1, 4));
@@ -400,8 +385,8 @@ private:
     case 3: Keep(CreatePatternBrush(Any<HBITMAP>())); break;
     case 4: {
       LOGBRUSH Lb{UINT(R.Between(0, 5)), R.Color(),
-                  R.Chance(50) ? std::uintptr_t(R.Between(-1, 7))
-                               : reinterpret_cast<std::uintptr_t>(AnyHandle())};
+                  R.Percent(50) ? std::uintptr_t(R.Between(-1, 7))
+                                : reinterpret_cast<std::uintptr_t>(AnyHandle())};
       Keep(CreateBrushIndirect(&Lb));
       break;
     }
@@ -410,7 +395,7 @@ private:
       int W, H;
       R.Size(W, H);
       UINT Bpp = R.Pick<UINT>({1, 4, 8, 16, 24, 32, 0, 2, 64});
-      UINT Planes = R.Chance(90) ? 1 : R.Pick<UINT>({0, 2, 33});
+      UINT Planes = R.Percent(90) ? 1 : R.Pick<UINT>({0, 2, 33});
       // Rows are WORD-aligned and Planes * Bpp bits deep.
       std::vector<BYTE> Bits;
       if (W > 0 && H > 0 && W < 64 && H < 64 && Planes * Bpp <= 32)
@@ -430,7 +415,7 @@ private:
       RandomDibInfo(R, I);
       void* Bits = nullptr;
       HBITMAP B = CreateDIBSection(AnyDC(), I.Info(), UINT(R.Between(0, 2)), &Bits,
-                                   R.Chance(95) ? nullptr : AnyHandle(), 0);
+                                   R.Percent(95) ? nullptr : AnyHandle(), 0);
       if (B) {
         // The caller owns the pixel memory: every byte of it is writable.
         DIBSECTION Ds{};
@@ -444,7 +429,7 @@ private:
       TAnyDibInfo I;
       RandomDibInfo(R, I);
       std::vector<BYTE> Bits(SmallImageBytes(I.Header()));
-      DWORD Init = Bits.empty() || R.Chance(30) ? 0 : CBM_INIT;
+      DWORD Init = Bits.empty() || R.Percent(30) ? 0 : CBM_INIT;
       Keep(CreateDIBitmap(AnyDC(), &I.Header(), Init, Bits.empty() ? nullptr : Bits.data(),
                           I.Info(), UINT(R.Between(0, 2))));
       break;
@@ -453,14 +438,14 @@ private:
       std::vector<BYTE> Mem(sizeof(LOGPALETTE) + 300 * sizeof(PALETTEENTRY));
       for (BYTE& B : Mem) B = BYTE(R.Next());
       auto* Lp = reinterpret_cast<LOGPALETTE*>(Mem.data());
-      Lp->palVersion = R.Chance(90) ? 0x300 : WORD(R.Next());
+      Lp->palVersion = R.Percent(90) ? 0x300 : WORD(R.Next());
       Lp->palNumEntries = R.Pick<WORD>({0, 1, 2, 16, 256, 257, 0xFFFF});
       Keep(CreatePalette(Lp));
       break;
     }
     case 11: Keep(CreateHalftonePalette(AnyDC())); break;
     case 12: {
-      HRGN Dst = R.Chance(70) ? Any<HRGN>() : CreateRectRgn(0, 0, 0, 0);
+      HRGN Dst = R.Percent(70) ? Any<HRGN>() : CreateRectRgn(0, 0, 0, 0);
       if (GetObjectType(Dst) == OBJ_REGION) Keep(Dst);
       CombineRgn(Dst, Any<HRGN>(), Any<HRGN>(), R.Between(0, 6));
       break;
@@ -476,13 +461,13 @@ private:
     switch (R.Below(14)) {
     case 0: {
       alignas(8) BYTE Out[512];
-      GetObject(AnyHandle(), R.Between(-2, int(sizeof Out)), R.Chance(80) ? Out : nullptr);
+      GetObject(AnyHandle(), R.Between(-2, int(sizeof Out)), R.Percent(80) ? Out : nullptr);
       break;
     }
     case 1: {
       TAnyDibInfo I;
       RandomDibInfo(R, I);
-      if (R.Chance(30)) I.Header().biBitCount = 0;
+      if (R.Percent(30)) I.Header().biBitCount = 0;
       std::vector<BYTE> Bits(SmallImageBytes(I.Header()));
       GetDIBits(AnyDC(), Any<HBITMAP>(), UINT(R.Coord()), UINT(R.Coord()),
                 Bits.empty() ? nullptr : Bits.data(), I.Info(), UINT(R.Between(0, 2)));
@@ -504,7 +489,7 @@ private:
       RGBQUAD Colors[256];
       for (RGBQUAD& C : Colors) C = RGBQUAD{BYTE(R.Next()), BYTE(R.Next()), BYTE(R.Next()), 0};
       UINT Start = UINT(R.Coord()), Count = UINT(R.Coord());
-      if (R.Chance(50))
+      if (R.Percent(50))
         GetDIBColorTable(AnyDC(), Start, Count, Colors);
       else
         SetDIBColorTable(AnyDC(), Start, Count, Colors);
@@ -541,8 +526,8 @@ private:
       break;
     }
     case 10:
-      if (R.Chance(5)) EncodeBitmapPng(Any<HBITMAP>());
-      if (R.Chance(5)) EncodeDCPng(AnyDC());
+      if (R.Percent(5)) EncodeBitmapPng(Any<HBITMAP>());
+      if (R.Percent(5)) EncodeDCPng(AnyDC());
       break;
     case 11: GetCurrentObject(AnyDC(), UINT(R.Between(0, 11))); break;
     case 12: GetDeviceCaps(AnyDC(), R.Between(0, 120)); break;
@@ -568,7 +553,7 @@ private:
       break;
     }
     case 1:
-      if (!FDCs.empty() && R.Chance(50)) {
+      if (!FDCs.empty() && R.Percent(50)) {
         std::size_t I = std::size_t(R.Below(int(FDCs.size())));
         DeleteDC(FDCs[I]);
         FDCs.erase(FDCs.begin() + std::ptrdiff_t(I));

@@ -6,32 +6,16 @@
 // DC's clipping may change. Text buffers are heap blocks of exactly the
 // length handed over, so a read past the end is caught.
 #include "TextTestSupport.h"
+#include "support/TestRandom.h"
 
 #include <climits>
 #include <cstdint>
-#include <random>
 #include <string>
 #include <vector>
 
 using namespace texttest;
 
 namespace {
-
-class TRandom {
-public:
-  explicit TRandom(std::uint32_t Seed) : FGen(Seed) {}
-  // 0 .. N - 1; the modulo keeps sequences the same on every library.
-  std::uint32_t Below(std::uint32_t N) { return FGen() % N; }
-  bool Chance(std::uint32_t OneIn) { return Below(OneIn) == 0; }
-  int Between(int Low, int High) {
-    return Low + int(Below(std::uint32_t(std::int64_t(High) - Low + 1)));
-  }
-  int Any() { return int(FGen()); }
-  template <class T, std::size_t N> T Pick(const T (&Items)[N]) { return Items[Below(N)]; }
-
-private:
-  std::mt19937 FGen;
-};
 
 // What random text is assembled from, besides zero and arbitrary bytes.
 const char* const kPieces[] = {
@@ -43,13 +27,13 @@ const char* const kPieces[] = {
     "\x80", "\xBF", "\xC3", "\xE2\x82", "\xF0\x9F\x98", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
     "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80", "\xFE", "\xFF"};
 
-std::string RandomText(TRandom& R) {
+std::string RandomText(TTestRandom& R) {
   std::string Text;
-  const int Pieces = R.Chance(16) ? R.Between(40, 200) : R.Between(0, 12);
+  const int Pieces = R.OneIn(16) ? R.Between(40, 200) : R.Between(0, 12);
   for (int I = 0; I < Pieces; ++I) {
-    if (R.Chance(40))
+    if (R.OneIn(40))
       Text += '\0';
-    else if (R.Chance(6))
+    else if (R.OneIn(6))
       Text += char(R.Below(256));
     else
       Text += R.Pick(kPieces);
@@ -57,7 +41,7 @@ std::string RandomText(TRandom& R) {
   return Text;
 }
 
-LOGFONTA RandomFont(TRandom& R) {
+LOGFONTA RandomFont(TTestRandom& R) {
   static const char* const Faces[] = {
       "DejaVu Sans",  "Tahoma", "Courier New", "Times New Roman", "",
       "No Such Face", "System", "\xC3\xA9\xFF"};
@@ -68,16 +52,16 @@ LOGFONTA RandomFont(TRandom& R) {
   static const LONG Escapements[] = {900,  -900,  1800, 2700, 3600, 450,     1,       -1,
                                      3599, -2700, 7200, 1350, -450, INT_MIN, INT_MAX, INT_MIN + 1};
   LOGFONTA Lf{};
-  Lf.lfHeight = R.Chance(4) ? R.Pick(Heights) : -R.Between(1, 24);
-  if (!R.Chance(10) && (Lf.lfHeight == INT_MIN || Lf.lfHeight == INT_MAX || Lf.lfHeight < -1000 ||
-                        Lf.lfHeight > 1000))
+  Lf.lfHeight = R.OneIn(4) ? R.Pick(Heights) : -R.Between(1, 24);
+  if (!R.OneIn(10) && (Lf.lfHeight == INT_MIN || Lf.lfHeight == INT_MAX || Lf.lfHeight < -1000 ||
+                       Lf.lfHeight > 1000))
     Lf.lfHeight = -11;
   // Rotations and odd widths mostly move the text off the surface, so
   // half the fonts are upright and most have their natural width.
-  Lf.lfWidth = R.Chance(5) ? R.Pick(Widths) : 0;
-  Lf.lfEscapement = R.Chance(2) ? 0 : R.Chance(2) ? R.Any() % 7200 : R.Pick(Escapements);
+  Lf.lfWidth = R.OneIn(5) ? R.Pick(Widths) : 0;
+  Lf.lfEscapement = R.OneIn(2) ? 0 : R.OneIn(2) ? R.Any() % 7200 : R.Pick(Escapements);
   Lf.lfOrientation = R.Any();
-  Lf.lfWeight = R.Chance(8) ? R.Any() : R.Between(0, 1000);
+  Lf.lfWeight = R.OneIn(8) ? R.Any() : R.Between(0, 1000);
   Lf.lfItalic = BYTE(R.Below(3));
   Lf.lfUnderline = BYTE(R.Below(3));
   Lf.lfStrikeOut = BYTE(R.Below(3));
@@ -90,41 +74,41 @@ LOGFONTA RandomFont(TRandom& R) {
 }
 
 // Mostly near the surface, so that most calls put ink inside the clip.
-LONG RandomCoordinate(TRandom& R, int Size) {
+LONG RandomCoordinate(TTestRandom& R, int Size) {
   static const LONG Absurd[] = {INT_MIN, INT_MAX, INT_MIN + 1, INT_MAX - 1, -100000, 100000};
-  if (R.Chance(10)) return R.Pick(Absurd);
-  return R.Chance(4) ? R.Between(-2 * Size, 3 * Size) : R.Between(-Size / 4, Size / 2);
+  if (R.OneIn(10)) return R.Pick(Absurd);
+  return R.OneIn(4) ? R.Between(-2 * Size, 3 * Size) : R.Between(-Size / 4, Size / 2);
 }
 
 // Mostly a box over the surface; otherwise any corners, inverted or
 // absurd ones included.
-TRect RandomRect(TRandom& R, int Width, int Height) {
-  if (R.Chance(4))
+TRect RandomRect(TTestRandom& R, int Width, int Height) {
+  if (R.OneIn(4))
     return TRect{RandomCoordinate(R, Width), RandomCoordinate(R, Height),
                  RandomCoordinate(R, Width), RandomCoordinate(R, Height)};
   const LONG Left = R.Between(-Width / 4, Width / 2), Top = R.Between(-Height / 4, Height / 2);
   return TRect{Left, Top, Left + R.Between(0, 2 * Width), Top + R.Between(0, 2 * Height)};
 }
 
-UINT RandomFormat(TRandom& R) {
+UINT RandomFormat(TTestRandom& R) {
   static const UINT Flags[] = {DT_CENTER,     DT_RIGHT,           DT_VCENTER,    DT_BOTTOM,
                                DT_WORDBREAK,  DT_SINGLELINE,      DT_EXPANDTABS, DT_TABSTOP,
                                DT_NOCLIP,     DT_EXTERNALLEADING, DT_NOPREFIX,   DT_END_ELLIPSIS,
                                DT_HIDEPREFIX, DT_PREFIXONLY,      DT_RTLREADING, DT_EDITCONTROL};
-  UINT Format = R.Chance(8) ? UINT(R.Any()) : 0;
+  UINT Format = R.OneIn(8) ? UINT(R.Any()) : 0;
   for (int I = R.Between(0, 5); I > 0; --I) Format |= R.Pick(Flags);
-  if (Format & DT_TABSTOP && R.Chance(2)) Format |= R.Below(256) << 8;
+  if (Format & DT_TABSTOP && R.OneIn(2)) Format |= R.Below(256) << 8;
   return Format & ~DT_CALCRECT;
 }
 
 // The length handed over with Text: the exact size, less, -1, past the
 // end (where a terminator stops it), or absurd.
-int RandomLength(TRandom& R, std::size_t Size) {
+int RandomLength(TTestRandom& R, std::size_t Size) {
   switch (R.Below(6)) {
   case 0: return -1;
   case 1: return Size ? int(R.Below(std::uint32_t(Size))) : 0;
   case 2: return int(Size) + 1 + int(R.Below(5));
-  case 3: return R.Chance(2) ? INT_MAX : INT_MIN;
+  case 3: return R.OneIn(2) ? INT_MAX : INT_MIN;
   default: return int(Size);
   }
 }
@@ -133,7 +117,7 @@ int RandomLength(TRandom& R, std::size_t Size) {
 // starts white and must stay so.
 class TGuardedSurface : public TTextSurface {
 public:
-  TGuardedSurface(TRandom& R, int Bpp) : TTextSurface(48, 40, kWhite, Bpp) {
+  TGuardedSurface(TTestRandom& R, int Bpp) : TTextSurface(48, 40, kWhite, Bpp) {
     FClip = TRect{R.Between(0, 20), R.Between(0, 16), R.Between(24, 48), R.Between(20, 40)};
     IntersectClipRect(DC, FClip.Left, FClip.Top, FClip.Right, FClip.Bottom);
   }
@@ -148,14 +132,14 @@ public:
           return "pixel " + std::to_string(X) + "," + std::to_string(Y) + " outside the clip";
     return {};
   }
-  void RandomState(TRandom& R) {
+  void RandomState(TTestRandom& R) {
     static const UINT Aligns[] = {TA_LEFT | TA_TOP,       TA_CENTER | TA_BASELINE,
                                   TA_RIGHT | TA_BOTTOM,   TA_UPDATECP,
                                   TA_UPDATECP | TA_RIGHT, TA_CENTER | TA_UPDATECP};
-    SetTextAlign(DC, R.Chance(2) ? TA_LEFT | TA_TOP : R.Chance(8) ? UINT(R.Any()) : R.Pick(Aligns));
-    SetBkMode(DC, R.Chance(2) ? OPAQUE : TRANSPARENT);
-    SetViewportOrgEx(DC, R.Chance(8) ? RandomCoordinate(R, 40) : 0, 0, nullptr);
-    SetWindowOrgEx(DC, 0, R.Chance(8) ? RandomCoordinate(R, 40) : 0, nullptr);
+    SetTextAlign(DC, R.OneIn(2) ? TA_LEFT | TA_TOP : R.OneIn(8) ? UINT(R.Any()) : R.Pick(Aligns));
+    SetBkMode(DC, R.OneIn(2) ? OPAQUE : TRANSPARENT);
+    SetViewportOrgEx(DC, R.OneIn(8) ? RandomCoordinate(R, 40) : 0, 0, nullptr);
+    SetWindowOrgEx(DC, 0, R.OneIn(8) ? RandomCoordinate(R, 40) : 0, nullptr);
     MoveToEx(DC, RandomCoordinate(R, 48), RandomCoordinate(R, 40), nullptr);
   }
 
@@ -181,8 +165,8 @@ class TextRobustness : public gditest::TGdiTest {};
 
 TEST_F(TextRobustness, DrawTextStaysInsideTheClip) {
   for (std::uint32_t Seed = 1; Seed <= 400; ++Seed) {
-    TRandom R(Seed);
-    TGuardedSurface S(R, R.Chance(5) ? R.Pick({24, 16, 8, 1}) : 32);
+    TTestRandom R(Seed);
+    TGuardedSurface S(R, R.OneIn(5) ? R.Pick({24, 16, 8, 1}) : 32);
     const LOGFONTA Lf = RandomFont(R);
     S.Use(Lf);
     S.RandomState(R);
@@ -218,27 +202,27 @@ TEST_F(TextRobustness, DrawTextStaysInsideTheClip) {
 
 TEST_F(TextRobustness, TextOutStaysInsideTheClip) {
   for (std::uint32_t Seed = 1; Seed <= 400; ++Seed) {
-    TRandom R(Seed * 7919);
-    TGuardedSurface S(R, R.Chance(5) ? R.Pick({24, 16, 8, 1}) : 32);
+    TTestRandom R(Seed * 7919);
+    TGuardedSurface S(R, R.OneIn(5) ? R.Pick({24, 16, 8, 1}) : 32);
     S.Use(RandomFont(R));
     S.RandomState(R);
     const std::string Text = RandomText(R);
     const TTextBuffers Buffers(Text);
-    const int Length = R.Chance(8) ? RandomLength(R, Text.size()) : int(Text.size());
+    const int Length = R.OneIn(8) ? RandomLength(R, Text.size()) : int(Text.size());
     const int X = RandomCoordinate(R, S.Width()), Y = RandomCoordinate(R, S.Height());
 
-    if (R.Chance(2)) {
+    if (R.OneIn(2)) {
       TextOut(S.DC, X, Y, Buffers.For(Length), Length);
     } else {
       // lpDx has one entry per byte handed over, and no more.
       std::vector<int> Dx(Length > 0 ? std::min<std::size_t>(std::size_t(Length), Text.size()) : 0);
       static const int AbsurdDx[] = {INT_MIN, INT_MAX, -1, 0, 1000000};
-      for (int& D : Dx) D = R.Chance(10) ? R.Pick(AbsurdDx) : R.Between(-5, 20);
+      for (int& D : Dx) D = R.OneIn(10) ? R.Pick(AbsurdDx) : R.Between(-5, 20);
       const TRect Rect = RandomRect(R, S.Width(), S.Height());
       const UINT Options = R.Below(8) & (ETO_OPAQUE | ETO_CLIPPED);
-      const int* DxArg = Dx.empty() || R.Chance(3) ? nullptr : Dx.data();
+      const int* DxArg = Dx.empty() || R.OneIn(3) ? nullptr : Dx.data();
       const int Passed = DxArg ? int(Dx.size()) : Length;
-      ExtTextOut(S.DC, X, Y, Options, R.Chance(4) ? nullptr : &Rect, Buffers.For(Passed), Passed,
+      ExtTextOut(S.DC, X, Y, Options, R.OneIn(4) ? nullptr : &Rect, Buffers.For(Passed), Passed,
                  DxArg);
     }
     ASSERT_EQ(S.Trespass(), "") << "seed " << Seed;
@@ -247,12 +231,12 @@ TEST_F(TextRobustness, TextOutStaysInsideTheClip) {
 
 TEST_F(TextRobustness, ExtentsStayInsideTheirArrays) {
   for (std::uint32_t Seed = 1; Seed <= 400; ++Seed) {
-    TRandom R(Seed * 104729);
+    TTestRandom R(Seed * 104729);
     TTextSurface S(8, 8);
     S.Use(RandomFont(R));
     const std::string Text = RandomText(R);
     const TTextBuffers Buffers(Text);
-    const int Length = R.Chance(4) ? RandomLength(R, Text.size()) : int(Text.size());
+    const int Length = R.OneIn(4) ? RandomLength(R, Text.size()) : int(Text.size());
     std::vector<int> Dx(Length > 0 ? std::min<std::size_t>(std::size_t(Length), Text.size()) : 0);
     const int Passed = Length > 0 ? int(Dx.size()) : Length;
     int Fit = -1;
