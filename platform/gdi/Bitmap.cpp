@@ -1,5 +1,7 @@
 #include "platform/gdi/Bitmap.h"
 
+#include "platform/gdi/BitmapSupport.h"
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -89,14 +91,8 @@ TRgb32 TGdiBitmap::ReadPixel(int X, int Y) const {
   }
   default: break;
   }
-  int Index;
-  if (FBpp == 8)
-    Index = R[X];
-  else if (FBpp == 4)
-    Index = (X & 1) ? (R[X / 2] & 0x0F) : (R[X / 2] >> 4);
-  else
-    Index = (R[X / 8] >> (7 - (X & 7))) & 1;
-  if (std::size_t(Index) >= FColorTable.size()) return 0;
+  unsigned Index = ReadRowIndex(R, FBpp, X);
+  if (Index >= FColorTable.size()) return 0;
   return QuadToRgb(FColorTable[Index]);
 }
 
@@ -118,16 +114,7 @@ void TGdiBitmap::WritePixel(int X, int Y, TRgb32 Color) {
   }
   default: break;
   }
-  int Index = NearestIndex(Color & 0xFFFFFF);
-  if (FBpp == 8) {
-    R[X] = BYTE(Index);
-  } else if (FBpp == 4) {
-    BYTE& b = R[X / 2];
-    b = (X & 1) ? BYTE((b & 0xF0) | Index) : BYTE((b & 0x0F) | (Index << 4));
-  } else {
-    BYTE Mask = BYTE(0x80 >> (X & 7));
-    R[X / 8] = Index ? BYTE(R[X / 8] | Mask) : BYTE(R[X / 8] & ~Mask);
-  }
+  WriteRowIndex(R, FBpp, X, unsigned(NearestIndex(Color & 0xFFFFFF)));
 }
 
 void TGdiBitmap::FillSpan(int X0, int X1, int Y, TRgb32 Color) {
@@ -143,7 +130,17 @@ void TGdiBitmap::FillSpan(int X0, int X1, int Y, TRgb32 Color) {
 void TGdiBitmap::RopSpan(int X0, int X1, int Y, TRgb32 Color, int Rop2) {
   if (Rop2 == R2_COPYPEN) return FillSpan(X0, X1, Y, Color);
   if (Rop2 == R2_NOP) return;
-  for (int X = X0; X < X1; ++X) WritePixel(X, Y, ApplyRop2(Rop2, Color, ReadPixel(X, Y)));
+  if (FBpp > 8) {
+    for (int X = X0; X < X1; ++X) WritePixel(X, Y, ApplyRop2(Rop2, Color, ReadPixel(X, Y)));
+    return;
+  }
+  // Indexed rows combine colour-table indexes, as blits do: mixing colours
+  // and taking the nearest entry would give other pixels than BitBlt and
+  // keep XOR drawing from undoing itself.
+  const unsigned Mask = (1u << FBpp) - 1, Pen = unsigned(NearestIndex(Color));
+  BYTE* R = Row(Y);
+  for (int X = X0; X < X1; ++X)
+    WriteRowIndex(R, FBpp, X, ApplyRop2(Rop2, Pen, ReadRowIndex(R, FBpp, X)) & Mask);
 }
 
 void TGdiBitmap::BlendPixel(int X, int Y, TRgb32 Color, int Coverage) {

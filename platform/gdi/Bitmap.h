@@ -48,8 +48,8 @@ public:
   // Fills [X0, X1) of row Y, with a fast path for 32-bit rows.
   void FillSpan(int X0, int X1, int Y, TRgb32 Color);
   // Combines Color with each pixel of [X0, X1) of row Y by a binary raster
-  // operation (R2_COPYPEN is a plain fill). It mixes colours; drawing on
-  // indexed bitmaps goes through TGdiInk, which combines indexes instead.
+  // operation (R2_COPYPEN is a plain fill); indexed rows combine their
+  // colour-table indexes, as blits do.
   void RopSpan(int X0, int X1, int Y, TRgb32 Color, int Rop2);
   // Blends Color over pixel (X, Y) with Coverage 0..255 (anti-aliased text).
   void BlendPixel(int X, int Y, TRgb32 Color, int Coverage);

@@ -116,12 +116,9 @@ void TGdiInk::PaintSpan(TGdiBitmap& Surface, int X0, int X1, int Y) const {
   bool Copy = FUseRop3 ? FRop3 == kPatCopy : FRop2 == R2_COPYPEN;
   if (FKind == TKind::Solid) {
     if (Copy) return Surface.FillSpan(X0, X1, Y, FColor);
-    if (!FUseRop3 && !IsIndexed(Surface)) return Surface.RopSpan(X0, X1, Y, FColor, FRop2);
+    if (!FUseRop3) return Surface.RopSpan(X0, X1, Y, FColor, FRop2);
   }
-  // On indexed surfaces the operation combines colour-table indexes, as
-  // blits do: mixing colours and taking the nearest entry would make the
-  // same operation give other pixels here than in BitBlt, and XOR drawing
-  // would not undo itself.
+  // Indexed surfaces combine colour-table indexes, as RopSpan and blits do.
   unsigned Mask = IsIndexed(Surface) ? (1u << Surface.BitsPerPixel()) - 1 : 0xFFFFFFu;
   for (int X = X0; X < X1; ++X) {
     TRgb32 P;
