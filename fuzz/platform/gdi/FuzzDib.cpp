@@ -1,6 +1,7 @@
 // Feeds arbitrary BITMAPINFO headers, colour tables and pixel data to the
 // DIB operations, then draws the result stretched and mirrored: none of
 // it may read or write outside its buffers, whatever the header claims.
+#include "FuzzSurface.h"
 #include "platform/WinGdi.h"
 
 #include <cstddef>
@@ -21,12 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   std::vector<std::uint8_t> Pixels(Bits, Bits + BitsSize);
   Pixels.resize(std::max<std::size_t>(BitsSize, 1 << 16), 0);
 
-  HDC DC = CreateCompatibleDC(nullptr);
-  BITMAPINFO Target{};
-  Target.bmiHeader = {sizeof(BITMAPINFOHEADER), 64, -48, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* TargetBits = nullptr;
-  HBITMAP Surface = CreateDIBSection(DC, &Target, DIB_RGB_COLORS, &TargetBits, nullptr, 0);
-  HGDIOBJ Old = SelectObject(DC, Surface);
+  TFuzzSurface Target(64, 48);
+  HDC DC = Target.DC;
 
   void* SectionBits = nullptr;
   if (HBITMAP Section = CreateDIBSection(DC, Bmi, DIB_RGB_COLORS, &SectionBits, nullptr, 0)) {
@@ -45,8 +42,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   }
   StretchDIBits(DC, Geometry[0] % 80, Geometry[1] % 80, Geometry[2] % 100, Geometry[3] % 100, 0, 0,
                 8, 8, Pixels.data(), Bmi, DIB_RGB_COLORS, SRCCOPY);
-  SelectObject(DC, Old);
-  DeleteObject(Surface);
-  DeleteDC(DC);
   return 0;
 }

@@ -1,6 +1,7 @@
 // Arbitrary text (valid or not as UTF-8), DrawText flags, rectangles and
 // font descriptions: layout and painting must stay inside the surface and
 // the clip, and measuring must never fail in a way that crashes.
+#include "FuzzSurface.h"
 #include "platform/WinGdi.h"
 
 #include <cstddef>
@@ -25,12 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   const char* Text = reinterpret_cast<const char*>(Data + sizeof In);
   const int Length = int(Size - sizeof In);
 
-  HDC DC = CreateCompatibleDC(nullptr);
-  BITMAPINFO Info{};
-  Info.bmiHeader = {sizeof(BITMAPINFOHEADER), 96, -64, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* Bits = nullptr;
-  HBITMAP Surface = CreateDIBSection(DC, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
-  HGDIOBJ OldSurface = SelectObject(DC, Surface);
+  TFuzzSurface Target(96, 64);
+  HDC DC = Target.DC;
   LOGFONTA Lf{};
   Lf.lfHeight = In.Height % 300;
   Lf.lfEscapement = In.Escapement;
@@ -53,8 +50,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 
   SelectObject(DC, OldFont);
   DeleteObject(Font);
-  SelectObject(DC, OldSurface);
-  DeleteObject(Surface);
-  DeleteDC(DC);
   return 0;
 }
