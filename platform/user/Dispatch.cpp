@@ -41,6 +41,7 @@ bool DialogKey(TWindow& W, WPARAM Key) {
 struct TPaintGuard {
   HWND Wnd;
   ~TPaintGuard() {
+    WmEndLeftoverPaint(Wnd);
     if (TWindow* W = WmFind(Wnd)) {
       W->Painting = false;
       W->InternalPaint = false;

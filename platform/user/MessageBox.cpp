@@ -217,28 +217,17 @@ void RegisterMessageBoxClass() {
   if (TWndClass* C = WmFindClass(kClassName)) C->System = true;
 }
 
-int MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-  if (owner && !IsWindow(owner)) return 0;
-  RegisterMessageBoxClass();
-  std::string Text = text ? text : "";
-  HFONT Font = CreateMessageFont();
-  std::optional<TMessageBoxLayout> Layout = MeasureBox(Font, Text, type);
-  if (!Layout) {
-    DeleteObject(Font);
-    return 0;
-  }
-  TBoxState S{*Layout, Text, Font, {}, 0, false};
-  HWND Root = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
-  if (Root == GetDesktopWindow()) Root = nullptr;
-  HWND PrevActive = GetActiveWindow();
-  HWND Box = CreateBox(S, Root, caption, type);
-  int Result = 0;
-  if (Box) {
-    std::vector<HWND> Disabled = DisableOthers(Root, Box);
-    ShowWindow(Box, SW_SHOW);
-    SetActiveWindow(Box);
-    if (HWND Default = S.Buttons[std::size_t(S.Layout.DefaultButton())]) SetFocus(Default);
-    Result = RunBox(S, Box);
+namespace {
+
+// Undoes what showing the box did, also when an exception from a window
+// procedure leaves the loop: the windows come back, the box (whose
+// GWL_USERDATA points at this stack frame) goes, and activation returns.
+struct TBoxSession {
+  TBoxState& S;
+  HWND Box;
+  HWND PrevActive;
+  std::vector<HWND> Disabled;
+  ~TBoxSession() {
     for (HWND W : Disabled)
       if (IsWindow(W)) EnableWindow(W, TRUE);
     if (IsWindow(Box)) {
@@ -247,6 +236,31 @@ int MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     }
     if (PrevActive && IsWindow(PrevActive)) SetActiveWindow(PrevActive);
   }
-  DeleteObject(Font);
-  return Result;
+};
+
+struct TFontOwner {
+  HFONT Font;
+  ~TFontOwner() { DeleteObject(Font); }
+};
+
+} // namespace
+
+int MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+  if (owner && !IsWindow(owner)) return 0;
+  RegisterMessageBoxClass();
+  std::string Text = text ? text : "";
+  TFontOwner Font{CreateMessageFont()};
+  std::optional<TMessageBoxLayout> Layout = MeasureBox(Font.Font, Text, type);
+  if (!Layout) return 0;
+  TBoxState S{*Layout, Text, Font.Font, {}, 0, false};
+  HWND Root = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
+  if (Root == GetDesktopWindow()) Root = nullptr;
+  HWND PrevActive = GetActiveWindow();
+  HWND Box = CreateBox(S, Root, caption, type);
+  if (!Box) return 0;
+  TBoxSession Session{S, Box, PrevActive, DisableOthers(Root, Box)};
+  ShowWindow(Box, SW_SHOW);
+  SetActiveWindow(Box);
+  if (HWND Default = S.Buttons[std::size_t(S.Layout.DefaultButton())]) SetFocus(Default);
+  return RunBox(S, Box);
 }

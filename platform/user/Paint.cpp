@@ -179,6 +179,11 @@ BOOL EndPaint(HWND wnd, const PAINTSTRUCT* ps) {
   return TRUE;
 }
 
+void WmEndLeftoverPaint(HWND Wnd) {
+  for (std::size_t I = Held().size(); I-- > 0;)
+    if (Held()[I].Paint && Held()[I].Wnd == Wnd) Release(Held()[I]);
+}
+
 BOOL InvalidateRect(HWND wnd, const RECT* rect, BOOL erase) {
   if (!wnd) {
     for (HWND H : std::vector<HWND>(Wm().ZOrder)) InvalidateRect(H, rect, erase);

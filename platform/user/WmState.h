@@ -74,6 +74,9 @@ void WmExposeUnder(TWindow& Child, const TRect& Rect);
 // Keeps held window DCs drawing into the right place after a change.
 void WmUpdateDCs(TWindow& Root);
 void WmForgetDCs(TWindow& W);
+// Ends a paint that a procedure began but never ended (it threw, or forgot
+// EndPaint), so its DC does not outlive the WM_PAINT.
+void WmEndLeftoverPaint(HWND Wnd);
 // Removes posted messages and timers of a dying window.
 void WmPurgeQueue(HWND Wnd);
 // Turns the next desktop event into input messages; false when none waits.

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 using namespace nctest;
@@ -116,6 +117,19 @@ TEST_F(TMessageBoxTest, QuitEndsTheBoxAndStaysQueued) {
   EXPECT_EQ(M.message, WM_QUIT);
   EXPECT_TRUE(IsWindowEnabled(Owner));
   EXPECT_EQ(Box(), nullptr);
+}
+
+TEST_F(TMessageBoxTest, ExceptionFromAProcedureLeavesTheDesktopAsItWas) {
+  HWND Owner = Show(WS_POPUP);
+  Hook() = [](HWND, UINT Msg, WPARAM, LPARAM, LRESULT&) -> bool {
+    if (Msg == WM_USER) throw std::runtime_error("handler failed");
+    return false;
+  };
+  Script({[&] { PostMessage(Owner, WM_USER, 0, 0); }});
+  EXPECT_THROW(MessageBox(Owner, "Boom", "Box", MB_OK), std::runtime_error);
+  EXPECT_TRUE(IsWindowEnabled(Owner));
+  EXPECT_EQ(Box(), nullptr);
+  EXPECT_EQ(GetActiveWindow(), Owner);
 }
 
 // The desktop window as owner means no owner.

@@ -1,4 +1,5 @@
 #include "UserTestSupport.h"
+#include "platform/gdi/Gdi.h"
 
 #include <stdexcept>
 
@@ -110,6 +111,23 @@ TEST_F(WindowLifecycleTest, ExceptionFromProcedureReachesDispatcherAndDesktopSta
   EXPECT_TRUE(IsWindow(W));
   EXPECT_EQ(SendMessage(W, WM_GETTEXTLENGTH, 0, 0), 0);
   EXPECT_TRUE(DestroyWindow(W));
+}
+
+TEST_F(WindowLifecycleTest, PaintLeftOpenByAThrowingProcedureIsClosed) {
+  React(WM_PAINT, [](HWND Wnd, WPARAM, LPARAM) -> LRESULT {
+    PAINTSTRUCT Ps;
+    BeginPaint(Wnd, &Ps);
+    throw std::runtime_error("paint failed");
+  });
+  HWND W = Make(WS_POPUP | WS_VISIBLE, 0, Rect(0, 0, 10, 10));
+  std::size_t Before = GdiTable().Count();
+  EXPECT_THROW(UpdateWindow(W), std::runtime_error);
+  EXPECT_EQ(GdiTable().Count(), Before) << "the paint DC is gone";
+  PAINTSTRUCT Ps{};
+  Reactions().clear();
+  InvalidateRect(W, nullptr, FALSE);
+  EXPECT_NE(BeginPaint(W, &Ps), nullptr) << "the window paints again";
+  EndPaint(W, &Ps);
 }
 
 LRESULT SubclassProc(HWND Wnd, UINT Msg, WPARAM W, LPARAM L) {
