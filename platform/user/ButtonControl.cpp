@@ -82,20 +82,9 @@ LRESULT TButtonControl::Message(UINT Msg, WPARAM WParam, LPARAM LParam) {
     if (FTracking && reinterpret_cast<HWND>(LParam) != FWnd) Abandon();
     return 0;
   case WM_KEYDOWN:
-    if (WParam != VK_SPACE) break;
-    if (!FSpaceDown && IsWindowEnabled(FWnd)) {
-      FSpaceDown = true;
-      SetPushed(true);
-    }
-    return 0;
   case WM_KEYUP:
     if (WParam != VK_SPACE) break;
-    if (FSpaceDown && !FTracking) {
-      bool WasPushed = FPushed;
-      FSpaceDown = false;
-      SetPushed(false);
-      if (WasPushed) Click();
-    }
+    SpaceKey(Msg == WM_KEYDOWN);
     return 0;
   case WM_SETFOCUS:
     FFocused = true;
@@ -126,6 +115,23 @@ LRESULT TButtonControl::Message(UINT Msg, WPARAM WParam, LPARAM LParam) {
   default: break;
   }
   return DefWindowProc(FWnd, Msg, WParam, LParam);
+}
+
+// Space presses the button like the mouse does; the key's auto-repeat
+// presses it only once.
+void TButtonControl::SpaceKey(bool Down) {
+  if (Down) {
+    if (!FSpaceDown && IsWindowEnabled(FWnd)) {
+      FSpaceDown = true;
+      SetPushed(true);
+    }
+    return;
+  }
+  if (!FSpaceDown || FTracking) return;
+  bool WasPushed = FPushed;
+  FSpaceDown = false;
+  SetPushed(false);
+  if (WasPushed) Click();
 }
 
 void TButtonControl::Invalidate() { InvalidateRect(FWnd, nullptr, FALSE); }

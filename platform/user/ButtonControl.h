@@ -50,6 +50,7 @@ private:
   void Abandon();
   void Click();
   void Invalidate();
+  void SpaceKey(bool Down);
 
   void PaintText(HDC Dc, TRect R);
 };
