@@ -45,8 +45,6 @@ struct TDesktopEvent {
   UINT Key = 0;
   std::uint32_t Char = 0;
   TRect Rect{0, 0, 0, 0};
-  // When it happened (Now() clock); 0 means "when it is read".
-  std::uint64_t Time = 0;
 };
 
 class TBackend {
@@ -86,7 +84,9 @@ public:
   virtual TPoint CursorPos() = 0;
   virtual void SetCursorPos(TPoint Pos) = 0;
 
-  // Milliseconds; the headless desktop's clock moves only when told to.
+  // Milliseconds. While an event is being taken, the time it happened: the
+  // window layer stamps the event's messages with it. The headless
+  // desktop's clock moves only when told to.
   virtual std::uint64_t Now() = 0;
   // The next event, if one is waiting.
   virtual bool PollEvent(TDesktopEvent& Event) = 0;

@@ -22,11 +22,9 @@ WPARAM MouseKeys() {
   return K;
 }
 
-// The time of the event being turned into messages.
-std::uint64_t EventTime = 0;
-
+// While an event is taken, the desktop's clock tells when it happened.
 void Queue(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam, TPoint Pos) {
-  Wm().Input.push_back(MSG{Wnd, Msg, WParam, LParam, DWORD(EventTime), Pos});
+  Wm().Input.push_back(MSG{Wnd, Msg, WParam, LParam, GetTickCount(), Pos});
 }
 
 bool IsButtonDown(UINT Msg) {
@@ -38,7 +36,7 @@ bool IsButtonDown(UINT Msg) {
 UINT DoubleClick(HWND Target, UINT Msg, TPoint Pos, bool Client) {
   TWmState& S = Wm();
   TWindow* W = WmFind(Target);
-  std::uint64_t Now = EventTime;
+  std::uint64_t Now = Backend().Now();
   bool Double = W && (!Client || (W->Class->Style & CS_DBLCLKS)) && S.ClickWnd == Target &&
                 S.ClickMsg == Msg && Now - S.ClickTime <= kDoubleClickMs &&
                 std::abs(Pos.X - S.ClickPos.X) <= 2 && std::abs(Pos.Y - S.ClickPos.Y) <= 2;
@@ -164,7 +162,6 @@ void WindowEvent(const TDesktopEvent& E) {
 bool WmNextInput() {
   TDesktopEvent E{};
   if (!Backend().PollEvent(E)) return false;
-  EventTime = E.Time ? E.Time : Backend().Now();
   switch (E.Kind) {
   case TDesktopEvent::MouseMove: Pointer(E, WM_MOUSEMOVE); break;
   case TDesktopEvent::ButtonDown: Button(E, true); break;

@@ -41,7 +41,6 @@ struct TWmState {
   MSG Last{};
   BYTE Keys[256] = {}; // 0x80 down
   std::uint32_t KeyChars[256] = {};
-  std::uint32_t PendingChar = 0;
 
   // Double-click detection.
   HWND ClickWnd = nullptr;
@@ -83,7 +82,7 @@ void WmPurgeQueue(HWND Wnd);
 bool WmNextInput();
 // Clears the per-desktop state when a backend is replaced.
 void WmReset();
-// Mouse message for Wnd at a screen point.
+// Key and button state for GetKeyState: down, and the toggle.
 void WmSetKeyState(int Key, bool Down);
 
 bool WmIsDesktop(HWND Wnd);
