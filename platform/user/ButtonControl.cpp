@@ -189,10 +189,5 @@ void TButtonControl::Click() {
 }
 
 void RegisterButtonClass() {
-  WNDCLASSA Wc{};
-  Wc.style = CS_HREDRAW | CS_VREDRAW | CS_GLOBALCLASS;
-  Wc.lpfnWndProc = TButtonControl::Proc;
-  Wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  Wc.lpszClassName = kClassName;
-  RegisterClass(&Wc);
+  WmRegisterSystemClass(kClassName, TButtonControl::Proc, CS_HREDRAW | CS_VREDRAW | CS_GLOBALCLASS);
 }

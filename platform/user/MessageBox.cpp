@@ -1,9 +1,9 @@
 // The modal message box. The box is a dialog-framed popup of its own class
 // with push buttons as children; MessageBox runs its own message loop until
-// a button, Escape or the close box answers. That loop also plays the
-// dialog manager's part for the keys a dialog handles itself (Enter,
-// Escape, Tab and the arrows between the buttons), so the box behaves the
-// same whatever window has the focus inside it. Everything the box needs
+// a button, Escape or the close box answers. Enter and Escape reach it
+// through the desktop's dialog keys (the default push button is clicked;
+// the dialog frame gets IDCANCEL); the loop adds Tab and the arrows, which
+// move the focus, and the default look with it, between the buttons. Everything the box needs
 // lives in a state record on MessageBox's stack, reached from the window
 // through GWL_USERDATA, so boxes nest freely.
 #include "platform/WinBase.h"
@@ -41,7 +41,7 @@ void Answer(HWND Box, TBoxState& S, int Id) {
   PostMessage(Box, WM_NULL, 0, 0);
 }
 
-// A button's click, or IDCANCEL from a dialog manager's Escape, which a
+// A button's click, or IDCANCEL from the desktop's Escape, which a
 // box without a Cancel button answers with its own way out.
 void Command(HWND Box, TBoxState& S, int Id, int Code) {
   if (Code != BN_CLICKED) return;
@@ -162,20 +162,10 @@ void MoveFocus(TBoxState& S, int Step) {
                 TRUE);
 }
 
-void PressDefault(TBoxState& S) {
-  int Index = ButtonIndex(S, GetFocus());
-  if (Index < 0) Index = S.Layout.DefaultButton();
-  SendMessage(S.Buttons[std::size_t(Index)], BM_CLICK, 0, 0);
-}
-
-// The keys a dialog handles itself; true when the key was used up.
+// The keys that move between the buttons; true when the key was used up.
 bool DialogKey(TBoxState& S, HWND Box, const MSG& M) {
   if (M.message != WM_KEYDOWN || (M.hwnd != Box && !IsChild(Box, M.hwnd))) return false;
   switch (M.wParam) {
-  case VK_ESCAPE:
-    if (S.Layout.CancelAnswer()) Answer(Box, S, S.Layout.CancelAnswer());
-    return true;
-  case VK_RETURN: PressDefault(S); return true;
   case VK_TAB: MoveFocus(S, GetKeyState(VK_SHIFT) < 0 ? -1 : 1); return true;
   case VK_LEFT:
   case VK_UP: MoveFocus(S, -1); return true;
@@ -206,15 +196,8 @@ int RunBox(TBoxState& S, HWND Box) {
 } // namespace
 
 void RegisterMessageBoxClass() {
-  if (WmFindClass(kClassName)) return;
-  WNDCLASSA Wc{};
-  Wc.style = CS_SAVEBITS;
-  Wc.lpfnWndProc = MessageBoxProc;
-  Wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  Wc.hbrBackground = reinterpret_cast<HBRUSH>(std::intptr_t(COLOR_BTNFACE + 1));
-  Wc.lpszClassName = kClassName;
-  if (!RegisterClass(&Wc)) return;
-  if (TWndClass* C = WmFindClass(kClassName)) C->System = true;
+  WmRegisterSystemClass(kClassName, MessageBoxProc, CS_SAVEBITS,
+                        reinterpret_cast<HBRUSH>(std::intptr_t(COLOR_BTNFACE + 1)));
 }
 
 namespace {
@@ -247,7 +230,6 @@ struct TFontOwner {
 
 int MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   if (owner && !IsWindow(owner)) return 0;
-  RegisterMessageBoxClass();
   std::string Text = text ? text : "";
   TFontOwner Font{CreateMessageFont()};
   std::optional<TMessageBoxLayout> Layout = MeasureBox(Font.Font, Text, type);

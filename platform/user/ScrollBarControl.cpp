@@ -94,10 +94,6 @@ LRESULT TScrollBarControl::Proc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
 }
 
 void RegisterScrollBarClass() {
-  WNDCLASSA Wc{};
-  Wc.style = CS_HREDRAW | CS_VREDRAW | CS_GLOBALCLASS;
-  Wc.lpfnWndProc = TScrollBarControl::Proc;
-  Wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  Wc.lpszClassName = kClassName;
-  RegisterClass(&Wc);
+  WmRegisterSystemClass(kClassName, TScrollBarControl::Proc,
+                        CS_HREDRAW | CS_VREDRAW | CS_GLOBALCLASS);
 }

@@ -51,7 +51,8 @@ public:
 
   // Relative to the parent's client area (children) or the screen.
   TRect Rect{0, 0, 0, 0};
-  // The rectangle a minimised window returns to.
+  // The rectangle a maximised window returns to (a minimised one keeps
+  // its rectangle in Rect).
   TRect RestoreRect{0, 0, 0, 0};
   // Children, topmost first.
   std::vector<HWND> Children;

@@ -27,12 +27,6 @@ TRect DefaultRect(int X, int Y, int W, int H) {
   return TRect{X, Y, X + W, Y + H};
 }
 
-void CreateSurface(TWindow& W) {
-  int Width = std::max(1, int(W.Rect.Width())), Height = std::max(1, int(W.Rect.Height()));
-  W.Surface = std::make_unique<TGdiBitmap>(Width, Height, 32);
-  if (!W.Surface->Valid()) W.Surface = std::make_unique<TGdiBitmap>(1, 1, 32);
-}
-
 TWindow* NewWindow(TWndClass* Class, DWORD ExStyle, LPCSTR Name, DWORD Style) {
   auto Obj = std::make_unique<TWindow>();
   TWindow* W = Obj.get();
@@ -93,11 +87,10 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
   } else {
     if (ParentW) W->Owner = WmRoot(ParentW)->Handle;
     W->Rect = DefaultRect(x, y, width, height);
-    CreateSurface(*W);
+    WmSizeSurface(*W);
     WmRaise(*W);
     Backend().WindowCreated(H);
   }
-  W->RestoreRect = W->Rect;
   WmInvalidateTree(*W);
   CREATESTRUCTA Cs{param, instance, menu,         parent,     height,    width,
                    y,     x,        LONG(Wanted), windowName, className, exStyle};

@@ -112,7 +112,9 @@ void SubtractSiblingsAbove(TRegionData& Rgn, const std::vector<HWND>& Siblings, 
 TRegionData WmVisibleRegion(const TWindow& W, bool Client) {
   if (!WmIsShowing(W) && W.IsChild()) return TRegionData();
   TPoint Origin = WmSurfaceOffset(W);
-  TRect Area = Client ? WmClientInWindow(W) : TRect{0, 0, W.Rect.Width(), W.Rect.Height()};
+  // The area in the window's own coordinates, then on the root's surface.
+  TRect Local = Client ? WmClientInWindow(W) : TRect{0, 0, W.Rect.Width(), W.Rect.Height()};
+  TRect Area = Local;
   OffsetRect(&Area, Origin.X, Origin.Y);
   TRegionData Rgn(Area);
   // Children are always clipped out: each window paints only its own pixels.
@@ -128,8 +130,7 @@ TRegionData WmVisibleRegion(const TWindow& W, bool Client) {
     SubtractSiblingsAbove(Rgn, P->Children, Cur->Handle);
     Cur = P;
   }
-  Rgn.Offset(-Origin.X - (Client ? WmClientInWindow(W).Left : 0),
-             -Origin.Y - (Client ? WmClientInWindow(W).Top : 0));
+  Rgn.Offset(-Origin.X - Local.Left, -Origin.Y - Local.Top);
   return Rgn;
 }
 
@@ -238,7 +239,17 @@ void WmEnsureSystemClasses() {
   RegisterScrollBarClass();
   RegisterButtonClass();
   RegisterMessageBoxClass();
-  for (auto& C : S.Classes) C->System = true;
+}
+
+void WmRegisterSystemClass(LPCSTR Name, WNDPROC Proc, UINT Style, HBRUSH Background) {
+  WNDCLASSA Wc{};
+  Wc.style = Style;
+  Wc.lpfnWndProc = Proc;
+  Wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  Wc.hbrBackground = Background;
+  Wc.lpszClassName = Name;
+  if (RegisterClass(&Wc))
+    if (TWndClass* C = WmFindClass(Name)) C->System = true;
 }
 
 void WmReset() {

@@ -55,7 +55,9 @@ bool NcMouseMessage(HWND Wnd, UINT Msg, WPARAM HitCode, TPoint ScreenPos);
 // here first; true when consumed.
 bool NcTrackMouse(UINT Msg, TPoint ScreenPos);
 
-// The built-in classes, registered when the layer starts.
+// The built-in classes, registered when the layer starts, each through
+// WmRegisterSystemClass: arrow cursor, kept when a desktop is replaced.
+void WmRegisterSystemClass(LPCSTR Name, WNDPROC Proc, UINT Style, HBRUSH Background = nullptr);
 void RegisterScrollBarClass();
 void RegisterButtonClass();
 void RegisterMessageBoxClass();

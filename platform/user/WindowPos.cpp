@@ -46,13 +46,17 @@ void Restack(TWindow& W, HWND After) {
   Backend().WindowRestacked(W.Handle);
 }
 
-void ResizeSurface(TWindow& W) {
+} // namespace
+
+void WmSizeSurface(TWindow& W) {
   int Width = std::max(1, int(W.Rect.Width())), Height = std::max(1, int(W.Rect.Height()));
   if (W.Surface && W.Surface->Width() == Width && W.Surface->Height() == Height) return;
   GdiDetachSurface(W.Surface.get());
   W.Surface = std::make_unique<TGdiBitmap>(Width, Height, 32);
   if (!W.Surface->Valid()) W.Surface = std::make_unique<TGdiBitmap>(1, 1, 32);
 }
+
+namespace {
 
 // Applies a new rectangle (parent client or screen coordinates).
 void ApplyRect(TWindow& W, const TRect& New, bool Notify) {
@@ -66,7 +70,7 @@ void ApplyRect(TWindow& W, const TRect& New, bool Notify) {
     WmInvalidateTree(W);
   } else {
     if (Sized) {
-      ResizeSurface(W);
+      WmSizeSurface(W);
       WmInvalidateTree(W);
     }
     if (Notify) Backend().WindowMoved(W.Handle, Old, New);

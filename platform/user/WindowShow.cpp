@@ -42,7 +42,6 @@ void Minimize(TWindow& W) {
   if (W.IsChild()) return;
   if (!(W.Style & WS_MINIMIZE)) {
     W.Style |= WS_MINIMIZE;
-    W.RestoreRect = W.Rect;
     if (W.IsVisibleFlag()) Backend().WindowMinimize(H, true);
     TWmState& S = Wm();
     if (S.Focus && (S.Focus == H || IsChild(H, S.Focus))) SetFocus(nullptr);

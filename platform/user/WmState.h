@@ -73,6 +73,9 @@ void WmExposeUnder(TWindow& Child, const TRect& Rect);
 // Keeps held window DCs drawing into the right place after a change.
 void WmUpdateDCs(TWindow& Root);
 void WmForgetDCs(TWindow& W);
+// Gives a top-level window a surface of its size (at least 1 x 1; a size
+// the drawing layer refuses gets 1 x 1), dropping the old one's DCs.
+void WmSizeSurface(TWindow& W);
 // Ends a paint that a procedure began but never ended (it threw, or forgot
 // EndPaint), so its DC does not outlive the WM_PAINT.
 void WmEndLeftoverPaint(HWND Wnd);
