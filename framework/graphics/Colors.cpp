@@ -85,3 +85,8 @@ TColor StringToColor(std::string_view Text) {
   if (IdentToColor(Text, Color)) return Color;
   return StrToInt(Text);
 }
+
+const TTypeInfo& ColorTypeInfo() {
+  static const TTypeInfo Info = MakeIntegerTypeInfo("TColor", ColorIdents);
+  return Info;
+}

@@ -6,6 +6,7 @@
 // are markers that the controls interpret.
 #pragma once
 
+#include "framework/classes/TypeInfo.h"
 #include "framework/runtime/IdentMap.h"
 #include "platform/WinTypes.h"
 
@@ -62,3 +63,6 @@ std::string ColorToString(TColor Color);
 // Accepts names (any case) and integers ("$0000FF", "255", "-2147483643");
 // throws EConvertError for anything else.
 TColor StringToColor(std::string_view Text);
+
+// The type of colour properties: integers that accept the names above.
+const TTypeInfo& ColorTypeInfo();

@@ -129,6 +129,12 @@ public:
   const char* ClassName() const override { return "EInvalidGraphicOperation"; }
 };
 
+class EPropertyError : public Exception {
+public:
+  using Exception::Exception;
+  const char* ClassName() const override { return "EPropertyError"; }
+};
+
 class EInvalidPropertyIndex : public Exception {
 public:
   using Exception::Exception;
