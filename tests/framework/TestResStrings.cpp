@@ -11,7 +11,7 @@
 namespace {
 
 TEST(ResStrings, EverySymbolLoads) {
-  EXPECT_EQ(FrameworkConstsTable.size(), 64u);
+  EXPECT_GE(FrameworkConstsTable.size(), 64u);
   std::set<UINT> Ids;
   for (const TResStringRec& Rec : FrameworkConstsTable) {
     EXPECT_FALSE(LoadResString(Rec).empty()) << Rec.Identifier;
