@@ -71,8 +71,9 @@ void Pointer(const TDesktopEvent& E, UINT Msg) {
   if (NcTrackMouse(Msg, P)) return;
   HWND Target = WmFindLive(S.Capture) ? S.Capture : nullptr;
   LRESULT Hit = HTCLIENT;
-  if (!Target) {
-    Target = WmHitWindow(P);
+  std::vector<HWND> PassedThrough;
+  while (!Target) {
+    Target = WmHitWindow(P, PassedThrough);
     TWindow* T = WmFindLive(Target);
     if (!T) {
       if (IsButtonDown(Msg)) WmActivate(nullptr, WA_INACTIVE);
@@ -89,10 +90,16 @@ void Pointer(const TDesktopEvent& E, UINT Msg) {
     }
     Hit = SendMessage(Target, WM_NCHITTEST, 0, MAKELPARAM(P.X, P.Y));
     if (!(T = WmFindLive(Target))) return;
+    if (Hit == HTTRANSPARENT) {
+      PassedThrough.push_back(WmRoot(T)->Handle);
+      Target = nullptr;
+      continue;
+    }
     SendMessage(Target, WM_SETCURSOR, WPARAM(Target), MAKELPARAM(int(Hit), int(Msg)));
     if (!(T = WmFindLive(Target))) return;
     if (IsButtonDown(Msg) && !ClickActivate(*T, *WmRoot(T), Hit, Msg)) return;
     if (!WmFindLive(Target)) return;
+    break;
   }
   bool Client = Hit == HTCLIENT;
   if (IsButtonDown(Msg)) Msg = DoubleClick(Target, Msg, P, Client);

@@ -5,6 +5,8 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/user/WmState.h"
 
+#include <algorithm>
+
 namespace {
 
 bool InShape(const TWindow& W, TPoint WindowPt) {
@@ -36,10 +38,11 @@ HWND DeepestChild(TWindow& W, TPoint Pos) {
 
 } // namespace
 
-HWND WmHitWindow(TPoint Pos) {
+HWND WmHitWindow(TPoint Pos, const std::vector<HWND>& SkipRoots) {
   for (HWND H : Wm().ZOrder) {
     TWindow* W = WmFindLive(H);
     if (!W || !WmIsShowing(*W) || (W->ExStyle & WS_EX_TRANSPARENT)) continue;
+    if (std::find(SkipRoots.begin(), SkipRoots.end(), H) != SkipRoots.end()) continue;
     if (!InShape(*W, TPoint{Pos.X - W->Rect.Left, Pos.Y - W->Rect.Top})) continue;
     if (W->Style & WS_DISABLED) return H;
     return DeepestChild(*W, Pos);

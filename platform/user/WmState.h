@@ -96,4 +96,6 @@ void WmShow(TWindow& W, bool Visible);
 void WmMoveFromDesktop(HWND Wnd, const TRect& ScreenRect);
 // The deepest window at a screen point, disabled top-level windows
 // included (input needs them to redirect to their enabled popups).
-HWND WmHitWindow(TPoint Pos);
+// The window under Pos; top-level windows in SkipRoots (those that
+// answered HTTRANSPARENT) let the pointer through to what lies below.
+HWND WmHitWindow(TPoint Pos, const std::vector<HWND>& SkipRoots = {});

@@ -12,7 +12,9 @@ namespace {
 struct TFaceCase {
   const char* Face;
   BYTE PitchAndFamily;
-  // The generic family whose face should stand in for Face.
+  // The generic family whose face should stand in for Face; null where
+  // the machine may have a metric-compatible face of that name (Courier
+  // on a machine with the URW fonts), so only the kind is checked.
   const char* Generic;
   BYTE TmFamily;
 };
@@ -33,7 +35,9 @@ TEST_P(FaceFallback, MissingFacesBecomeTheirKindOfFace) {
   const TFaceCase& C = GetParam();
   const std::string Family = FamilyOf(C.Face, C.PitchAndFamily);
   EXPECT_FALSE(Family.empty());
-  EXPECT_EQ(Family, FamilyOf(C.Generic));
+  if (C.Generic) {
+    EXPECT_EQ(Family, FamilyOf(C.Generic));
+  }
 
   TTextSurface S(80, 30);
   LOGFONTA Lf = Describe(-12, C.Face);
@@ -52,8 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TFaceCase{"System", 0, "sans-serif", FF_SWISS},
                       TFaceCase{"Segoe UI", 0, "sans-serif", FF_SWISS},
                       TFaceCase{"", 0, "sans-serif", FF_SWISS},
-                      TFaceCase{"Courier", 0, "monospace", FF_MODERN},
-                      TFaceCase{"Courier New", 0, "monospace", FF_MODERN},
+                      TFaceCase{"Courier", 0, nullptr, FF_MODERN},
+                      TFaceCase{"Courier New", 0, nullptr, FF_MODERN},
                       TFaceCase{"Nonexistent Face", FIXED_PITCH, "monospace", FF_MODERN},
                       TFaceCase{"Nonexistent Face", FF_MODERN, "monospace", FF_MODERN},
                       TFaceCase{"Times New Roman", 0, "serif", FF_ROMAN},

@@ -33,6 +33,21 @@ TEST_F(InputTest, ClickActivatesAndDeliversClientCoordinates) {
   EXPECT_EQ(GetFocus(), A);
 }
 
+TEST_F(InputTest, AWindowAnsweringTransparentLetsThePointerThrough) {
+  HWND Below = Make(WS_POPUP | WS_VISIBLE, 0, Rect(0, 0, 100, 100));
+  HWND Above = Make(WS_POPUP | WS_VISIBLE, WS_EX_TOPMOST, Rect(10, 10, 60, 60));
+  Reactions().push_back({WM_NCHITTEST, [Above](HWND W, WPARAM, LPARAM L) -> LRESULT {
+                           return W == Above ? HTTRANSPARENT : DefWindowProc(W, WM_NCHITTEST, 0, L);
+                         }});
+  Log().clear();
+  Desk->Click(20, 20);
+  Desk->PumpUntilIdle();
+  EXPECT_EQ(Count(Above, WM_LBUTTONDOWN), 0);
+  ASSERT_EQ(Of(WM_LBUTTONDOWN).size(), 1u);
+  EXPECT_EQ(Of(WM_LBUTTONDOWN)[0].Wnd, Below);
+  EXPECT_EQ(PointOf(Of(WM_LBUTTONDOWN)[0].LParam), Point(20, 20));
+}
+
 TEST_F(InputTest, ActivateAppMarksTheFirstAndLastActivation) {
   HWND A = Make(WS_POPUP | WS_VISIBLE, 0, Rect(0, 0, 10, 10));
   auto App = Of(WM_ACTIVATEAPP);
