@@ -9,8 +9,9 @@ FUZZ_SECONDS ?= 60
 FUZZERS    := fuzz_dib fuzz_drawtext fuzz_loadbitmap fuzz_format
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
+PREFIX     ?= /usr/local
 
-.PHONY: all deps build test test-normal test-asan run bench fuzz format clean
+.PHONY: all deps build test test-normal test-asan run bench fuzz format clean install
 
 all: build
 
@@ -43,6 +44,10 @@ test: test-normal test-asan
 
 run: build
 	$(BUILD)/app/tavrel $(abspath $(BUILD))/tavrel-demo.png
+
+# The program and its desktop entry under PREFIX (DESTDIR is honoured).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: deps $(BENCH_BUILD)/build.ninja
 	cmake --build $(BENCH_BUILD) -j $(JOBS)

@@ -1,0 +1,49 @@
+// Pointer and keyboard events of the X windows as desktop events. Buttons
+// 1, 3 and 2 are the left, right and middle button; 4 and 5 turn the wheel
+// one notch away from or towards the user. Positions are screen (root)
+// coordinates. Keys are read through an input method when the display
+// offers one (composed and non-Latin characters), else through
+// XLookupString; keys still held when the focus leaves the program are
+// released, so none stays down in the window layer's key state.
+#pragma once
+
+#include "platform/Backend.h"
+#include "platform/x11/X11Connection.h"
+
+#include <X11/Xutil.h>
+
+#include <deque>
+#include <map>
+
+class TX11Input {
+public:
+  explicit TX11Input(TX11Connection& Conn);
+  ~TX11Input();
+  TX11Input(const TX11Input&) = delete;
+  TX11Input& operator=(const TX11Input&) = delete;
+
+  // An input context for a new X window; Forget drops it.
+  void Attach(Window W);
+  void Forget(Window W);
+  void GainFocus(Window W);
+  void LoseFocus(Window W);
+
+  // Adds the events E stands for to Out; false when E is no pointer or key
+  // event. Filtered: the input method kept a key press for itself (a dead
+  // key); it still goes down, typing nothing.
+  bool Translate(XEvent& E, HWND Wnd, bool Filtered, std::deque<TDesktopEvent>& Out);
+  // Key-up events for every key still down.
+  void ReleaseAll(std::deque<TDesktopEvent>& Out);
+
+private:
+  void Key(XKeyEvent& E, HWND Wnd, bool Filtered, std::deque<TDesktopEvent>& Out);
+  void Button(const XButtonEvent& E, HWND Wnd, std::deque<TDesktopEvent>& Out);
+  std::uint32_t LookupChar(XKeyEvent& E, KeySym& Typed);
+
+  TX11Connection& FConn;
+  XIM FIm = nullptr;
+  std::map<Window, XIC> FContexts;
+  // The virtual key each held key went down as, by key code: its release
+  // comes up as the same key even if the keyboard was remapped meanwhile.
+  std::map<unsigned, UINT> FDown;
+};

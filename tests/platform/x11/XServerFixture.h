@@ -1,0 +1,80 @@
+// A private X server for tests: Xvfb on a display number it picks itself,
+// plus, on demand, the openbox window manager and the xcompmgr compositing
+// manager. Each start waits until the program is really serving (the
+// server accepts a connection; the manager has put WM_STATE on a
+// throwaway window; the compositor owns _NET_WM_CM_S0), and every process
+// is stopped by its own pid. The processes also die with the test program
+// (parent-death signal), so a crash leaves no server behind.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <functional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// A program started for a test and stopped by its pid.
+class TChildProcess {
+public:
+  TChildProcess() = default;
+  ~TChildProcess() { Stop(); }
+  TChildProcess(const TChildProcess&) = delete;
+  TChildProcess& operator=(const TChildProcess&) = delete;
+
+  // Starts Argv[0] (searched in PATH) with Display as $DISPLAY (empty:
+  // unchanged). KeepFd stays open in the child. Its output is discarded.
+  bool Start(const std::vector<std::string>& Argv, const std::string& Display, int KeepFd = -1);
+  // SIGTERM, then SIGKILL when it has not ended within a second.
+  void Stop();
+  bool Running();
+  // Waits for it to end; its exit status, -1 when it was killed or never ran.
+  int Wait();
+  pid_t Pid() const { return FPid; }
+
+private:
+  pid_t FPid = -1;
+};
+
+class TXServer {
+public:
+  TXServer() = default;
+  ~TXServer() { Stop(); }
+  TXServer(const TXServer&) = delete;
+  TXServer& operator=(const TXServer&) = delete;
+
+  // Starts Xvfb (-noreset, one 1280x1024x24 screen) and waits for it.
+  bool Start(std::string& Error);
+  void Stop();
+  bool Running() const { return FViewer != nullptr; }
+  // ":N".
+  const std::string& Name() const { return FName; }
+  pid_t ServerPid() const { return FServer.Pid(); }
+  // A connection of the test's own, for looking at what the program did.
+  Display* Viewer() const { return FViewer; }
+
+  bool StartWindowManager(std::string& Error);
+  void StopWindowManager();
+  bool StartCompositor(std::string& Error);
+  void StopCompositor();
+  bool CompositorRunning() { return FCompositor.Running(); }
+
+  // Runs a command-line X tool on this display and returns its exit
+  // status (-1 when it could not run).
+  int Run(const std::vector<std::string>& Argv);
+
+  // The one server a test program shares; started on first use. Null,
+  // with Error, when it cannot be started.
+  static TXServer* Shared(std::string& Error);
+
+private:
+  TChildProcess FServer, FManager, FCompositor;
+  std::string FName;
+  Display* FViewer = nullptr;
+};
+
+// Polls Condition every few milliseconds until it holds or Ms passed.
+bool WaitUntil(const std::function<bool()>& Condition, int Ms);
+
+// Opens a connection that reports a lost server instead of exiting.
+Display* OpenTestDisplay(const std::string& Name);
