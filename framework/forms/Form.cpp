@@ -1,0 +1,96 @@
+// TForm's published description. Left, Top, Width and Height come first,
+// from TControl; the rest follows here.
+#include "framework/forms/Form.h"
+
+#include "framework/classes/ClassBuilder.h"
+#include "framework/controls/SizeConstraints.h"
+#include "framework/graphics/Font.h"
+#include "framework/menus/PopupMenu.h"
+
+const TClass& TForm::StaticClass() {
+  using C = TCustomForm;
+  using Ctl = TControl;
+  using Win = TWinControl;
+  static const TClass Class =
+      TClassBuilder<TForm>("TForm")
+          .Property("ActiveControl", &C::GetActiveControl, &C::SetActiveControl)
+          .Property("Align", &Ctl::GetAlign, &Ctl::SetAlign)
+          .Default(alNone)
+          .Property("AlphaBlend", &C::GetAlphaBlend, &C::SetAlphaBlend)
+          .Default(false)
+          .Property("AlphaBlendValue", &C::GetAlphaBlendValue, &C::SetAlphaBlendValue)
+          .Default(std::uint8_t(255))
+          .Property("Anchors", &Ctl::GetAnchors, &Ctl::SetAnchors)
+          .Default(TAnchors{akLeft, akTop})
+          .Property("BiDiMode", &Ctl::GetBiDiMode, &Ctl::SetBiDiMode)
+          .Property("BorderIcons", &C::GetBorderIcons, &C::SetBorderIcons)
+          .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
+          .Property("BorderStyle", &C::GetBorderStyle, &C::SetBorderStyle)
+          .Default(bsSizeable)
+          .Property("Caption", &Ctl::GetCaption, &Ctl::SetCaption)
+          .Property("ClientHeight", &Ctl::GetClientHeight, &Ctl::SetClientHeight)
+          .Property("ClientWidth", &Ctl::GetClientWidth, &Ctl::SetClientWidth)
+          .Property("Color", &Ctl::GetColor, &Ctl::SetColor)
+          .Type(ColorTypeInfo())
+          .Default(clBtnFace)
+          .Property("TransparentColor", &C::GetTransparentColor, &C::SetTransparentColor)
+          .Default(false)
+          .Property("TransparentColorValue", &C::GetTransparentColorValue,
+                    &C::SetTransparentColorValue)
+          .Type(ColorTypeInfo())
+          .Default(0)
+          .Property("Constraints", &Ctl::GetConstraints, &Ctl::SetConstraints)
+          .Property("Ctl3D", &Win::GetCtl3D, &Win::SetCtl3D)
+          .Property("DragKind", &Ctl::GetDragKind, &Ctl::SetDragKind)
+          .Default(dkDrag)
+          .Property("DragMode", &Ctl::GetDragMode, &Ctl::SetDragMode)
+          .Default(dmManual)
+          .Property("Enabled", &Ctl::GetEnabled, &Ctl::SetEnabled)
+          .Default(true)
+          .Property("ParentFont", &Ctl::GetParentFont, &Ctl::SetParentFont)
+          .Default(false)
+          .Property("Font", &Ctl::GetFont, &Ctl::SetFont)
+          .Property("FormStyle", &C::GetFormStyle, &C::SetFormStyle)
+          .Default(fsNormal)
+          .Property("KeyPreview", &C::GetKeyPreview, &C::SetKeyPreview)
+          .Default(false)
+          .Property("OldCreateOrder", &C::GetOldCreateOrder, &C::SetOldCreateOrder)
+          .Property("ParentBiDiMode", &Ctl::GetParentBiDiMode, &Ctl::SetParentBiDiMode)
+          .Default(true)
+          .Property("PixelsPerInch", &C::GetPixelsPerInch, &C::SetPixelsPerInch)
+          .Property("PopupMenu", &Ctl::GetPopupMenu, &Ctl::SetPopupMenu)
+          .Property("Position", &C::GetPosition, &C::SetPosition)
+          .Default(poDesigned)
+          .Property("Scaled", &C::GetScaled, &C::SetScaled)
+          .Default(true)
+          .Property("ShowHint", &Ctl::GetShowHint, &Ctl::SetShowHint)
+          .Property("Visible", &Ctl::GetVisible, &C::SetVisible)
+          .Default(false)
+          .Property("WindowState", &C::GetWindowState, &C::SetWindowState)
+          .Default(wsNormal)
+          .Property("OnActivate", &C::OnActivate, &C::OnActivate)
+          .Property("OnClick", &Ctl::OnClick, &Ctl::OnClick)
+          .Property("OnClose", &C::OnClose, &C::OnClose)
+          .Property("OnCloseQuery", &C::OnCloseQuery, &C::OnCloseQuery)
+          .Property("OnContextPopup", &Ctl::OnContextPopup, &Ctl::OnContextPopup)
+          .Property("OnCreate", &C::OnCreate, &C::OnCreate)
+          .Property("OnDblClick", &Ctl::OnDblClick, &Ctl::OnDblClick)
+          .Property("OnDestroy", &C::OnDestroy, &C::OnDestroy)
+          .Property("OnDeactivate", &C::OnDeactivate, &C::OnDeactivate)
+          .Property("OnDragDrop", &Ctl::OnDragDrop, &Ctl::OnDragDrop)
+          .Property("OnDragOver", &Ctl::OnDragOver, &Ctl::OnDragOver)
+          .Property("OnEndDock", &Ctl::OnEndDock, &Ctl::OnEndDock)
+          .Property("OnHide", &C::OnHide, &C::OnHide)
+          .Property("OnKeyDown", &Win::OnKeyDown, &Win::OnKeyDown)
+          .Property("OnKeyPress", &Win::OnKeyPress, &Win::OnKeyPress)
+          .Property("OnKeyUp", &Win::OnKeyUp, &Win::OnKeyUp)
+          .Property("OnMouseDown", &Ctl::OnMouseDown, &Ctl::OnMouseDown)
+          .Property("OnMouseMove", &Ctl::OnMouseMove, &Ctl::OnMouseMove)
+          .Property("OnMouseUp", &Ctl::OnMouseUp, &Ctl::OnMouseUp)
+          .Property("OnPaint", &C::OnPaint, &C::OnPaint)
+          .Property("OnResize", &Ctl::OnResize, &Ctl::OnResize)
+          .Property("OnShow", &C::OnShow, &C::OnShow)
+          .Property("OnStartDock", &Ctl::OnStartDock, &Ctl::OnStartDock)
+          .Build();
+  return Class;
+}
