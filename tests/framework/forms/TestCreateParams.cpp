@@ -8,7 +8,7 @@ using namespace formstest;
 namespace {
 
 // Keeps the parameters the form's window was last made from.
-class TProbeForm : public TForm {
+class TStyleProbeForm : public TForm {
 public:
   using TForm::TForm;
   TCreateParams Last;
@@ -96,7 +96,7 @@ class TFormStyles : public TFormsTest, public ::testing::WithParamInterface<TSty
 
 TEST_P(TFormStyles, WindowIsMadeWithTheStyleOfItsBorder) {
   const TStyleCase& C = GetParam();
-  auto* F = Create<TProbeForm>(Application);
+  auto* F = Create<TStyleProbeForm>(Application);
   F->SetBorderStyle(C.Border);
   F->SetBorderIcons(C.Icons);
   F->SetWindowState(C.State);

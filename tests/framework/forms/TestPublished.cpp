@@ -15,7 +15,7 @@ using namespace formstest;
 
 namespace {
 
-class TTableFiler : public TFiler {
+class TPublishedFiler : public TFiler {
 public:
   std::map<std::string, int> Values;
   std::vector<std::string> Declared;
@@ -163,7 +163,7 @@ TEST_F(TFormsTest, ClientSizeSetsTheWindowsClientArea) {
 
 TEST(FormClass, ExtraValuesForTheReader) {
   TForm F(nullptr);
-  TTableFiler Filer;
+  TPublishedFiler Filer;
   Filer.Values = {{"TextHeight", 13}, {"IgnoreFontProperty", 1}};
   F.DeclareExtraProperties(Filer);
   EXPECT_EQ(Filer.Declared,

@@ -6,6 +6,7 @@
 #include "framework/classes/Filer.h"
 #include "framework/classes/MemoryStream.h"
 #include "framework/classes/Object.h"
+#include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/DibSection.h"
 #include "platform/WinGdi.h"
@@ -20,6 +21,10 @@
 
 // A white W x H 32-bit surface selected into a memory DC, with a canvas
 // over that DC.
+// The colours the tests draw with and expect.
+inline constexpr COLORREF White = RGB(255, 255, 255), Black = RGB(0, 0, 0), Red = RGB(255, 0, 0),
+                          Blue = RGB(0, 0, 255), Lime = RGB(0, 255, 0);
+
 class TSurface {
 public:
   TSurface(int W, int H) : Image(TDibSection::Create(W, H, 32)), DC(CreateCompatibleDC(nullptr)) {
@@ -56,6 +61,11 @@ public:
   HGDIOBJ Old;
   TCanvas* Canvas;
 };
+
+// A bitmap's pixel, read through its canvas.
+inline COLORREF PixelOf(TBitmap& B, int X, int Y) {
+  return COLORREF(B.GetCanvas()->GetPixels(X, Y));
+}
 
 inline std::string FixturePath(const std::string& Name) {
   return std::string(TAVREL_TEST_DATA) + "/" + Name;

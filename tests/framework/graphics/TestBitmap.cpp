@@ -12,10 +12,6 @@
 
 namespace {
 
-constexpr COLORREF White = RGB(255, 255, 255), Black = RGB(0, 0, 0), Red = RGB(255, 0, 0),
-                   Blue = RGB(0, 0, 255), Lime = RGB(0, 255, 0);
-
-COLORREF PixelOf(TBitmap& B, int X, int Y) { return COLORREF(B.GetCanvas()->GetPixels(X, Y)); }
 
 // A W x H bitmap whose left half is red and right half blue, with a lime
 // bottom-left pixel.

@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr COLORREF White = RGB(255, 255, 255), Red = RGB(255, 0, 0), Lime = RGB(0, 255, 0);
-
-COLORREF PixelOf(TBitmap& B, int X, int Y) { return COLORREF(B.GetCanvas()->GetPixels(X, Y)); }
 
 std::vector<std::uint8_t> Saved(TBitmap& B) {
   TMemoryStream S;

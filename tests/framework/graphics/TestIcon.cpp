@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr COLORREF Grey = RGB(77, 77, 77), White = RGB(255, 255, 255);
+constexpr COLORREF Grey = RGB(77, 77, 77);
 
 // The picture of icon16.ico, as its generator describes it.
 const COLORREF Vga[16] = {

@@ -39,11 +39,10 @@ const TClass& TTwinB::StaticClass() {
 
 namespace {
 
-constexpr COLORREF Red = RGB(255, 0, 0);
-
 std::vector<std::uint8_t> ShortString(const std::string& S) {
-  std::vector<std::uint8_t> Out{std::uint8_t(S.size())};
-  Out.insert(Out.end(), S.begin(), S.end());
+  std::vector<std::uint8_t> Out(S.size() + 1);
+  Out[0] = std::uint8_t(S.size());
+  std::copy(S.begin(), S.end(), Out.begin() + 1);
   return Out;
 }
 

@@ -51,6 +51,14 @@ inline int CountCommand(HWND Wnd, WPARAM Command) {
 }
 
 // 0x00RRGGBB, the form ScreenPixel answers in.
+// The screen pixels of R, row by row.
+inline std::vector<std::uint32_t> Pixels(THeadlessDesktop* Desk, const TRect& R) {
+  std::vector<std::uint32_t> V;
+  for (int Y = R.Top; Y < R.Bottom; ++Y)
+    for (int X = R.Left; X < R.Right; ++X) V.push_back(Desk->ScreenPixel(X, Y));
+  return V;
+}
+
 inline std::uint32_t Rgb(COLORREF C) {
   return (std::uint32_t(GetRValue(C)) << 16) | (std::uint32_t(GetGValue(C)) << 8) | GetBValue(C);
 }

@@ -13,13 +13,6 @@ namespace {
 constexpr DWORD kBoxes = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 const TRect kClose{279, 85, 295, 99};
 
-std::vector<std::uint32_t> Pixels(THeadlessDesktop* Desk, const TRect& R) {
-  std::vector<std::uint32_t> V;
-  for (int Y = R.Top; Y < R.Bottom; ++Y)
-    for (int X = R.Left; X < R.Right; ++X) V.push_back(Desk->ScreenPixel(X, Y));
-  return V;
-}
-
 TEST_F(TFrameTest, ClickOnCloseBoxClosesTheWindow) {
   HWND Wnd = Show(kBoxes);
   Desk->Click(286, 92);

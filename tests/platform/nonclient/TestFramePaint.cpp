@@ -27,13 +27,6 @@ bool AnyPixel(THeadlessDesktop* Desk, const TRect& R, std::uint32_t Rgb) {
   return false;
 }
 
-std::vector<std::uint32_t> Pixels(THeadlessDesktop* Desk, const TRect& R) {
-  std::vector<std::uint32_t> V;
-  for (int Y = R.Top; Y < R.Bottom; ++Y)
-    for (int X = R.Left; X < R.Right; ++X) V.push_back(Desk->ScreenPixel(X, Y));
-  return V;
-}
-
 TEST_F(TFrameTest, FixedFrameEdgesFaceAndCaption) {
   HWND Wnd = Show(WS_CAPTION | WS_SYSMENU);
   ASSERT_EQ(GetActiveWindow(), Wnd);
