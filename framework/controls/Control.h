@@ -77,9 +77,9 @@ public:
   void SetConstraints(TSizeConstraints* Value);
 
   bool GetVisible() const { return FVisible; }
-  void SetVisible(bool Value);
-  void Show();
-  void Hide();
+  virtual void SetVisible(bool Value);
+  virtual void Show();
+  virtual void Hide();
   virtual bool GetEnabled() const { return FEnabled; }
   void SetEnabled(bool Value);
 

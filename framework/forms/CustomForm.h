@@ -75,10 +75,10 @@ public:
   void SetTransparentColorValue(TColor Value);
 
   // While the form is being created, only records the wish.
-  void SetVisible(bool Value);
+  void SetVisible(bool Value) override;
   // Visible and in front of the other windows.
-  void Show();
-  void Hide();
+  void Show() override;
+  void Hide() override;
   TWinControl* GetActiveControl() const { return FActiveControl; }
   void SetActiveControl(TWinControl* Value);
   bool Active() const { return FActive; }
