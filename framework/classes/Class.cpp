@@ -28,21 +28,21 @@ std::uint32_t FoldedHash(std::string_view Name) {
 
 TClass::TClass(std::string_view Name, const TClass* Parent, TCreateFn Create, TMembers Members)
     : FName(Name), FParent(Parent), FCreate(Create), FMembers(std::move(Members)) {
-  for (auto& P : FMembers.Properties) P->FDeclarer = this;
+  for (auto& P : FMembers.Owned) P->FDeclarer = this;
   IndexProperties();
 }
 
 void TClass::IndexProperties() {
   if (FParent) FAllProps = FParent->FAllProps;
-  for (const auto& P : FMembers.Properties) {
+  for (const TPropInfo* P : FMembers.Published) {
     bool Replaced = false;
     for (const TPropInfo*& Old : FAllProps)
       if (SameName(Old->Name(), P->Name())) {
-        Old = P.get();
+        Old = P;
         Replaced = true;
         break;
       }
-    if (!Replaced) FAllProps.push_back(P.get());
+    if (!Replaced) FAllProps.push_back(P);
   }
   std::size_t Size = 8;
   while (Size < FAllProps.size() * 2) Size *= 2;
@@ -70,6 +70,16 @@ const TPropInfo* TClass::FindProperty(std::string_view Name) const {
   for (std::size_t Slot = FoldedHash(Name) & Mask; FSlots[Slot]; Slot = (Slot + 1) & Mask) {
     const TPropInfo* P = FAllProps[FSlots[Slot] - 1];
     if (SameName(P->Name(), Name)) return P;
+  }
+  return nullptr;
+}
+
+const TPropInfo* TClass::FindDeclared(std::string_view Name) const {
+  for (const TClass* C = this; C; C = C->FParent) {
+    for (const TPropInfo* P : C->FMembers.Declared)
+      if (SameName(P->Name(), Name)) return P;
+    for (const TPropInfo* P : C->FMembers.Published)
+      if (SameName(P->Name(), Name)) return P;
   }
   return nullptr;
 }

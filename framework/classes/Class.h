@@ -51,7 +51,12 @@ public:
   using TCreateFn = TObject* (*)(TComponent* Owner);
 
   struct TMembers {
-    std::vector<std::unique_ptr<TPropInfo>> Properties;
+    // Every property this class describes.
+    std::vector<std::unique_ptr<TPropInfo>> Owned;
+    // Published here, in order: its own, and ancestors' declared ones.
+    std::vector<const TPropInfo*> Published;
+    // Described but not published: descendants publish them by name.
+    std::vector<const TPropInfo*> Declared;
     std::vector<TMethodInfo> Methods;
     std::vector<std::unique_ptr<TFieldInfo>> Fields;
   };
@@ -70,6 +75,8 @@ public:
   TObject* Create(TComponent* Owner) const;
 
   const TPropInfo* FindProperty(std::string_view Name) const;
+  // A property this class or an ancestor describes, published or not.
+  const TPropInfo* FindDeclared(std::string_view Name) const;
   // Every published property, the root class's first.
   std::span<const TPropInfo* const> Properties() const { return FAllProps; }
   const TMethodInfo* FindMethod(std::string_view Name) const;

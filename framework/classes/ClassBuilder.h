@@ -22,6 +22,7 @@
 #include "framework/runtime/Exceptions.h"
 
 #include <concepts>
+#include <initializer_list>
 #include <type_traits>
 
 class TComponent;
@@ -84,6 +85,9 @@ template <class B, class T> struct TSetter<T B::*> {
 
 [[noreturn]] void WrongClass();
 [[noreturn]] void ReadOnly();
+// A registration names a property no ancestor describes, or modifies one
+// it did not describe itself.
+[[noreturn]] void NotDeclared(std::string_view Name);
 
 template <class T, class G, class S> class TAccess final : public TPropAccess {
 public:
@@ -191,22 +195,37 @@ public:
 
   template <class G, class S = std::nullptr_t>
   TClassBuilder& Property(std::string_view Name, G Get, S Set = nullptr) {
-    using T = typename ClassBuilderDetail::TGetter<G>::Value;
-    auto Access = std::make_unique<ClassBuilderDetail::TAccess<T, G, S>>(Get, Set);
-    FMembers.Properties.push_back(
-        std::make_unique<TPropInfo>(Name, TypeInfoOf<T>(), std::move(Access)));
+    FMembers.Published.push_back(Describe(Name, Get, Set));
     return *this;
   }
-  // The declared default of the last property: a value equal to it is
-  // not written to a form definition, so the constructor must set it.
+  // A property descendants may publish (with Publish) but this class does
+  // not.
+  template <class G, class S = std::nullptr_t>
+  TClassBuilder& Declare(std::string_view Name, G Get, S Set = nullptr) {
+    FMembers.Declared.push_back(Describe(Name, Get, Set));
+    return *this;
+  }
+  // Publishes properties an ancestor describes, with its accessors, type
+  // and default.
+  TClassBuilder& Publish(std::initializer_list<std::string_view> Names) {
+    for (std::string_view Name : Names) {
+      const TPropInfo* P = C::inherited::StaticClass().FindDeclared(Name);
+      if (!P) ClassBuilderDetail::NotDeclared(Name);
+      FMembers.Published.push_back(P);
+    }
+    FLast = nullptr;
+    return *this;
+  }
+  // The declared default of the last described property: a value equal
+  // to it is not written to a form definition, so the constructor must
+  // set it.
   template <class T> TClassBuilder& Default(T Value) {
-    TPropInfo& P = *FMembers.Properties.back();
-    P.FHasDefault = true;
-    P.FDefault = ClassBuilderDetail::ToOrd(Value);
+    Last().FHasDefault = true;
+    Last().FDefault = ClassBuilderDetail::ToOrd(Value);
     return *this;
   }
   TClassBuilder& Type(const TTypeInfo& Info) {
-    FMembers.Properties.back()->FType = &Info;
+    Last().FType = &Info;
     return *this;
   }
   template <auto M> TClassBuilder& Method(std::string_view Name) {
@@ -223,6 +242,18 @@ public:
   }
 
 private:
+  template <class G, class S> const TPropInfo* Describe(std::string_view Name, G Get, S Set) {
+    using T = typename ClassBuilderDetail::TGetter<G>::Value;
+    auto Access = std::make_unique<ClassBuilderDetail::TAccess<T, G, S>>(Get, Set);
+    FMembers.Owned.push_back(std::make_unique<TPropInfo>(Name, TypeInfoOf<T>(), std::move(Access)));
+    FLast = FMembers.Owned.back().get();
+    return FLast;
+  }
+  TPropInfo& Last() {
+    if (!FLast) ClassBuilderDetail::NotDeclared("(a published ancestor property)");
+    return *FLast;
+  }
+
   static TClass::TCreateFn CreateFn() {
     if constexpr (std::is_abstract_v<C>)
       return nullptr;
@@ -236,4 +267,5 @@ private:
 
   std::string FName;
   TClass::TMembers FMembers;
+  TPropInfo* FLast = nullptr;
 };

@@ -14,6 +14,7 @@ namespace {
 namespace ClassBuilderDetail {
 void WrongClass() { throw EInvalidCast(SInvalidCast); }
 void ReadOnly() { throw EPropertyError(SReadOnlyProperty); }
+void NotDeclared(std::string_view Name) { throw EPropertyError(SPropertyNotFound, {Name}); }
 } // namespace ClassBuilderDetail
 
 std::int64_t TPropAccess::GetOrd(const TObject*) const { WrongType("ordinal"); }

@@ -16,22 +16,9 @@ namespace {
 constexpr LPARAM AltDownFlag = LPARAM(1) << 29;
 
 void PublishEvents(TClassBuilder<TButton>& B) {
-  B.Property("OnClick", &TControl::OnClick, &TControl::OnClick)
-      .Property("OnContextPopup", &TControl::OnContextPopup, &TControl::OnContextPopup)
-      .Property("OnDragDrop", &TControl::OnDragDrop, &TControl::OnDragDrop)
-      .Property("OnDragOver", &TControl::OnDragOver, &TControl::OnDragOver)
-      .Property("OnEndDock", &TControl::OnEndDock, &TControl::OnEndDock)
-      .Property("OnEndDrag", &TControl::OnEndDrag, &TControl::OnEndDrag)
-      .Property("OnEnter", &TWinControl::OnEnter, &TWinControl::OnEnter)
-      .Property("OnExit", &TWinControl::OnExit, &TWinControl::OnExit)
-      .Property("OnKeyDown", &TWinControl::OnKeyDown, &TWinControl::OnKeyDown)
-      .Property("OnKeyPress", &TWinControl::OnKeyPress, &TWinControl::OnKeyPress)
-      .Property("OnKeyUp", &TWinControl::OnKeyUp, &TWinControl::OnKeyUp)
-      .Property("OnMouseDown", &TControl::OnMouseDown, &TControl::OnMouseDown)
-      .Property("OnMouseMove", &TControl::OnMouseMove, &TControl::OnMouseMove)
-      .Property("OnMouseUp", &TControl::OnMouseUp, &TControl::OnMouseUp)
-      .Property("OnStartDock", &TControl::OnStartDock, &TControl::OnStartDock)
-      .Property("OnStartDrag", &TControl::OnStartDrag, &TControl::OnStartDrag);
+  B.Publish({"OnClick", "OnContextPopup", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
+             "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
+             "OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"});
 }
 
 } // namespace
@@ -39,41 +26,20 @@ void PublishEvents(TClassBuilder<TButton>& B) {
 const TClass& TButton::StaticClass() {
   static const TClass Class = [] {
     TClassBuilder<TButton> B("TButton");
-    B.Property("Anchors", &TControl::GetAnchors, &TControl::SetAnchors)
-        .Default(TAnchors{akLeft, akTop})
-        .Property("BiDiMode", &TControl::GetBiDiMode, &TControl::SetBiDiMode)
+    B.Publish({"Anchors", "BiDiMode"})
         .Property("Cancel", &TButton::GetCancel, &TButton::SetCancel)
         .Default(false)
-        .Property("Caption", &TControl::GetCaption, &TControl::SetCaption)
-        .Property("Constraints", &TControl::GetConstraints, &TControl::SetConstraints)
+        .Publish({"Caption", "Constraints"})
         .Property("Default", &TButton::GetDefault, &TButton::SetDefault)
         .Default(false)
-        .Property("DragCursor", &TControl::GetDragCursor, &TControl::SetDragCursor)
-        .Type(CursorTypeInfo())
-        .Default(crDrag)
-        .Property("DragKind", &TControl::GetDragKind, &TControl::SetDragKind)
-        .Default(dkDrag)
-        .Property("DragMode", &TControl::GetDragMode, &TControl::SetDragMode)
-        .Default(dmManual)
-        .Property("Enabled", &TControl::GetEnabled, &TControl::SetEnabled)
-        .Default(true)
-        .Property("Font", &TControl::GetFont, &TControl::SetFont)
+        .Publish({"DragCursor", "DragKind", "DragMode", "Enabled", "Font"})
         .Property("ModalResult", &TButton::GetModalResult, &TButton::SetModalResult)
         .Default(mrNone)
-        .Property("ParentBiDiMode", &TControl::GetParentBiDiMode, &TControl::SetParentBiDiMode)
-        .Default(true)
-        .Property("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont)
-        .Default(true)
-        .Property("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint)
-        .Default(true)
-        .Property("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu)
-        .Property("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint)
-        .Property("TabOrder", &TWinControl::GetTabOrder, &TWinControl::SetTabOrder)
-        .Default(-1)
+        .Publish(
+            {"ParentBiDiMode", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"})
         .Property("TabStop", &TWinControl::GetTabStop, &TWinControl::SetTabStop)
         .Default(true)
-        .Property("Visible", &TControl::GetVisible, &TControl::SetVisible)
-        .Default(true);
+        .Publish({"Visible"});
     PublishEvents(B);
     return B.Build();
   }();

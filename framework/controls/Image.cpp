@@ -17,18 +17,8 @@
 namespace {
 
 void PublishEvents(TClassBuilder<TImage>& B) {
-  B.Property("OnClick", &TControl::OnClick, &TControl::OnClick)
-      .Property("OnContextPopup", &TControl::OnContextPopup, &TControl::OnContextPopup)
-      .Property("OnDblClick", &TControl::OnDblClick, &TControl::OnDblClick)
-      .Property("OnDragDrop", &TControl::OnDragDrop, &TControl::OnDragDrop)
-      .Property("OnDragOver", &TControl::OnDragOver, &TControl::OnDragOver)
-      .Property("OnEndDock", &TControl::OnEndDock, &TControl::OnEndDock)
-      .Property("OnEndDrag", &TControl::OnEndDrag, &TControl::OnEndDrag)
-      .Property("OnMouseDown", &TControl::OnMouseDown, &TControl::OnMouseDown)
-      .Property("OnMouseMove", &TControl::OnMouseMove, &TControl::OnMouseMove)
-      .Property("OnMouseUp", &TControl::OnMouseUp, &TControl::OnMouseUp)
-      .Property("OnStartDock", &TControl::OnStartDock, &TControl::OnStartDock)
-      .Property("OnStartDrag", &TControl::OnStartDrag, &TControl::OnStartDrag);
+  B.Publish({"OnClick", "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+             "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"});
 }
 
 // Sets a flag for the length of a scope, whatever way the scope ends.
@@ -49,40 +39,26 @@ private:
 const TClass& TImage::StaticClass() {
   static const TClass Class = [] {
     TClassBuilder<TImage> B("TImage");
-    B.Property("Align", &TControl::GetAlign, &TControl::SetAlign)
-        .Default(alNone)
-        .Property("Anchors", &TControl::GetAnchors, &TControl::SetAnchors)
-        .Default(TAnchors{akLeft, akTop})
+    B.Publish({"Align", "Anchors"})
         .Property("AutoSize", &TImage::GetAutoSize, &TImage::SetAutoSize)
         .Default(false)
         .Property("Center", &TImage::GetCenter, &TImage::SetCenter)
         .Default(false)
-        .Property("Constraints", &TControl::GetConstraints, &TControl::SetConstraints)
-        .Property("DragCursor", &TControl::GetDragCursor, &TControl::SetDragCursor)
-        .Type(CursorTypeInfo())
-        .Default(crDrag)
-        .Property("DragKind", &TControl::GetDragKind, &TControl::SetDragKind)
-        .Default(dkDrag)
-        .Property("DragMode", &TControl::GetDragMode, &TControl::SetDragMode)
-        .Default(dmManual)
-        .Property("Enabled", &TControl::GetEnabled, &TControl::SetEnabled)
-        .Default(true)
+        .Publish({"Constraints", "DragCursor", "DragKind", "DragMode", "Enabled"})
         .Property("IncrementalDisplay", &TImage::GetIncrementalDisplay,
                   &TImage::SetIncrementalDisplay)
         .Default(false)
-        .Property("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint)
-        .Default(true)
+        .Publish({"ParentShowHint"})
         .Property("Picture", &TImage::GetPicture, &TImage::SetPicture)
-        .Property("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu)
+        .Publish({"PopupMenu"})
         .Property("Proportional", &TImage::GetProportional, &TImage::SetProportional)
         .Default(false)
-        .Property("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint)
+        .Publish({"ShowHint"})
         .Property("Stretch", &TImage::GetStretch, &TImage::SetStretch)
         .Default(false)
         .Property("Transparent", &TImage::GetTransparent, &TImage::SetTransparent)
         .Default(false)
-        .Property("Visible", &TControl::GetVisible, &TControl::SetVisible)
-        .Default(true);
+        .Publish({"Visible"});
     PublishEvents(B);
     return B.Build();
   }();

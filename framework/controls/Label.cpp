@@ -34,18 +34,8 @@ bool IsAccel(WPARAM Key, std::string_view Caption) {
 }
 
 void PublishEvents(TClassBuilder<TLabel>& B) {
-  B.Property("OnClick", &TControl::OnClick, &TControl::OnClick)
-      .Property("OnContextPopup", &TControl::OnContextPopup, &TControl::OnContextPopup)
-      .Property("OnDblClick", &TControl::OnDblClick, &TControl::OnDblClick)
-      .Property("OnDragDrop", &TControl::OnDragDrop, &TControl::OnDragDrop)
-      .Property("OnDragOver", &TControl::OnDragOver, &TControl::OnDragOver)
-      .Property("OnEndDock", &TControl::OnEndDock, &TControl::OnEndDock)
-      .Property("OnEndDrag", &TControl::OnEndDrag, &TControl::OnEndDrag)
-      .Property("OnMouseDown", &TControl::OnMouseDown, &TControl::OnMouseDown)
-      .Property("OnMouseMove", &TControl::OnMouseMove, &TControl::OnMouseMove)
-      .Property("OnMouseUp", &TControl::OnMouseUp, &TControl::OnMouseUp)
-      .Property("OnStartDock", &TControl::OnStartDock, &TControl::OnStartDock)
-      .Property("OnStartDrag", &TControl::OnStartDrag, &TControl::OnStartDrag);
+  B.Publish({"OnClick", "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+             "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"});
 }
 
 } // namespace
@@ -53,48 +43,29 @@ void PublishEvents(TClassBuilder<TLabel>& B) {
 const TClass& TLabel::StaticClass() {
   static const TClass Class = [] {
     TClassBuilder<TLabel> B("TLabel");
-    B.Property("Align", &TControl::GetAlign, &TControl::SetAlign)
-        .Default(alNone)
+    B.Publish({"Align"})
         .Property("Alignment", &TLabel::GetAlignment, &TLabel::SetAlignment)
         .Default(taLeftJustify)
-        .Property("Anchors", &TControl::GetAnchors, &TControl::SetAnchors)
-        .Default(TAnchors{akLeft, akTop})
+        .Publish({"Anchors"})
         .Property("AutoSize", &TLabel::GetAutoSize, &TLabel::SetAutoSize)
         .Default(true)
-        .Property("BiDiMode", &TControl::GetBiDiMode, &TControl::SetBiDiMode)
-        .Property("Caption", &TControl::GetCaption, &TControl::SetCaption)
+        .Publish({"BiDiMode", "Caption"})
         .Property("Color", &TControl::GetColor, &TControl::SetColor)
         .Type(ColorTypeInfo())
-        .Property("Constraints", &TControl::GetConstraints, &TControl::SetConstraints)
-        .Property("DragCursor", &TControl::GetDragCursor, &TControl::SetDragCursor)
-        .Type(CursorTypeInfo())
-        .Default(crDrag)
-        .Property("DragKind", &TControl::GetDragKind, &TControl::SetDragKind)
-        .Default(dkDrag)
-        .Property("DragMode", &TControl::GetDragMode, &TControl::SetDragMode)
-        .Default(dmManual)
-        .Property("Enabled", &TControl::GetEnabled, &TControl::SetEnabled)
-        .Default(true)
+        .Publish({"Constraints", "DragCursor", "DragKind", "DragMode", "Enabled"})
         .Property("FocusControl", &TLabel::GetFocusControl, &TLabel::SetFocusControl)
-        .Property("Font", &TControl::GetFont, &TControl::SetFont)
-        .Property("ParentBiDiMode", &TControl::GetParentBiDiMode, &TControl::SetParentBiDiMode)
-        .Default(true)
+        .Publish({"Font", "ParentBiDiMode"})
         .Property("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor)
         .Default(true)
-        .Property("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont)
-        .Default(true)
-        .Property("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint)
-        .Default(true)
-        .Property("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu)
+        .Publish({"ParentFont", "ParentShowHint", "PopupMenu"})
         .Property("ShowAccelChar", &TLabel::GetShowAccelChar, &TLabel::SetShowAccelChar)
         .Default(true)
-        .Property("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint)
+        .Publish({"ShowHint"})
         .Property("Transparent", &TLabel::GetTransparent, &TLabel::SetTransparent)
         .Default(false)
         .Property("Layout", &TLabel::GetLayout, &TLabel::SetLayout)
         .Default(tlTop)
-        .Property("Visible", &TControl::GetVisible, &TControl::SetVisible)
-        .Default(true)
+        .Publish({"Visible"})
         .Property("WordWrap", &TLabel::GetWordWrap, &TLabel::SetWordWrap)
         .Default(false);
     PublishEvents(B);

@@ -14,34 +14,16 @@
 namespace {
 
 void PublishEvents(TClassBuilder<TPanel>& B) {
-  B.Property("OnClick", &TControl::OnClick, &TControl::OnClick)
-      .Property("OnContextPopup", &TControl::OnContextPopup, &TControl::OnContextPopup)
-      .Property("OnDblClick", &TControl::OnDblClick, &TControl::OnDblClick)
-      .Property("OnDragDrop", &TControl::OnDragDrop, &TControl::OnDragDrop)
-      .Property("OnDragOver", &TControl::OnDragOver, &TControl::OnDragOver)
-      .Property("OnEndDock", &TControl::OnEndDock, &TControl::OnEndDock)
-      .Property("OnEndDrag", &TControl::OnEndDrag, &TControl::OnEndDrag)
-      .Property("OnEnter", &TWinControl::OnEnter, &TWinControl::OnEnter)
-      .Property("OnExit", &TWinControl::OnExit, &TWinControl::OnExit)
-      .Property("OnMouseDown", &TControl::OnMouseDown, &TControl::OnMouseDown)
-      .Property("OnMouseMove", &TControl::OnMouseMove, &TControl::OnMouseMove)
-      .Property("OnMouseUp", &TControl::OnMouseUp, &TControl::OnMouseUp)
-      .Property("OnResize", &TControl::OnResize, &TControl::OnResize)
-      .Property("OnStartDock", &TControl::OnStartDock, &TControl::OnStartDock)
-      .Property("OnStartDrag", &TControl::OnStartDrag, &TControl::OnStartDrag);
+  B.Publish({"OnClick", "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+             "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp",
+             "OnResize", "OnStartDock", "OnStartDrag"});
 }
 
 void PublishParentFlags(TClassBuilder<TPanel>& B) {
-  B.Property("ParentBiDiMode", &TControl::GetParentBiDiMode, &TControl::SetParentBiDiMode)
-      .Default(true)
+  B.Publish({"ParentBiDiMode"})
       .Property("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor)
       .Default(false)
-      .Property("ParentCtl3D", &TWinControl::GetParentCtl3D, &TWinControl::SetParentCtl3D)
-      .Default(true)
-      .Property("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont)
-      .Default(true)
-      .Property("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint)
-      .Default(true);
+      .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint"});
 }
 
 } // namespace
@@ -49,52 +31,36 @@ void PublishParentFlags(TClassBuilder<TPanel>& B) {
 const TClass& TPanel::StaticClass() {
   static const TClass Class = [] {
     TClassBuilder<TPanel> B("TPanel");
-    B.Property("Align", &TControl::GetAlign, &TControl::SetAlign)
-        .Default(alNone)
+    B.Publish({"Align"})
         .Property("Alignment", &TPanel::GetAlignment, &TPanel::SetAlignment)
         .Default(taCenter)
-        .Property("Anchors", &TControl::GetAnchors, &TControl::SetAnchors)
-        .Default(TAnchors{akLeft, akTop})
+        .Publish({"Anchors"})
         .Property("BevelInner", &TPanel::GetBevelInner, &TPanel::SetBevelInner)
         .Default(bvNone)
         .Property("BevelOuter", &TPanel::GetBevelOuter, &TPanel::SetBevelOuter)
         .Default(bvRaised)
         .Property("BevelWidth", &TPanel::GetBevelWidth, &TPanel::SetBevelWidth)
         .Default(1)
-        .Property("BiDiMode", &TControl::GetBiDiMode, &TControl::SetBiDiMode)
+        .Publish({"BiDiMode"})
         .Property("BorderWidth", &TPanel::GetBorderWidth, &TPanel::SetBorderWidth)
         .Default(0)
         .Property("BorderStyle", &TPanel::GetBorderStyle, &TPanel::SetBorderStyle)
         .Default(bsNone)
-        .Property("Caption", &TControl::GetCaption, &TControl::SetCaption)
+        .Publish({"Caption"})
         .Property("Color", &TControl::GetColor, &TControl::SetColor)
         .Type(ColorTypeInfo())
         .Default(clBtnFace)
-        .Property("Constraints", &TControl::GetConstraints, &TControl::SetConstraints)
-        .Property("Ctl3D", &TWinControl::GetCtl3D, &TWinControl::SetCtl3D)
-        .Property("DragCursor", &TControl::GetDragCursor, &TControl::SetDragCursor)
-        .Type(CursorTypeInfo())
-        .Default(crDrag)
-        .Property("DragKind", &TControl::GetDragKind, &TControl::SetDragKind)
-        .Default(dkDrag)
-        .Property("DragMode", &TControl::GetDragMode, &TControl::SetDragMode)
-        .Default(dmManual)
-        .Property("Enabled", &TControl::GetEnabled, &TControl::SetEnabled)
-        .Default(true)
+        .Publish({"Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled"})
         .Property("FullRepaint", &TPanel::GetFullRepaint, &TPanel::SetFullRepaint)
         .Default(true)
-        .Property("Font", &TControl::GetFont, &TControl::SetFont)
+        .Publish({"Font"})
         .Property("Locked", &TPanel::GetLocked, &TPanel::SetLocked)
         .Default(false);
     PublishParentFlags(B);
-    B.Property("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu)
-        .Property("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint)
-        .Property("TabOrder", &TWinControl::GetTabOrder, &TWinControl::SetTabOrder)
-        .Default(-1)
+    B.Publish({"PopupMenu", "ShowHint", "TabOrder"})
         .Property("TabStop", &TWinControl::GetTabStop, &TWinControl::SetTabStop)
         .Default(false)
-        .Property("Visible", &TControl::GetVisible, &TControl::SetVisible)
-        .Default(true);
+        .Publish({"Visible"});
     PublishEvents(B);
     return B.Build();
   }();

@@ -19,19 +19,10 @@ constexpr TScrollBarInc MaxScrollBarInc = 32767;
 
 void PublishEvents(TClassBuilder<TScrollBar>& B) {
   B.Property("OnChange", &TScrollBar::OnChange, &TScrollBar::OnChange)
-      .Property("OnContextPopup", &TControl::OnContextPopup, &TControl::OnContextPopup)
-      .Property("OnDragDrop", &TControl::OnDragDrop, &TControl::OnDragDrop)
-      .Property("OnDragOver", &TControl::OnDragOver, &TControl::OnDragOver)
-      .Property("OnEndDock", &TControl::OnEndDock, &TControl::OnEndDock)
-      .Property("OnEndDrag", &TControl::OnEndDrag, &TControl::OnEndDrag)
-      .Property("OnEnter", &TWinControl::OnEnter, &TWinControl::OnEnter)
-      .Property("OnExit", &TWinControl::OnExit, &TWinControl::OnExit)
-      .Property("OnKeyDown", &TWinControl::OnKeyDown, &TWinControl::OnKeyDown)
-      .Property("OnKeyPress", &TWinControl::OnKeyPress, &TWinControl::OnKeyPress)
-      .Property("OnKeyUp", &TWinControl::OnKeyUp, &TWinControl::OnKeyUp)
+      .Publish({"OnContextPopup", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag", "OnEnter",
+                "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"})
       .Property("OnScroll", &TScrollBar::OnScroll, &TScrollBar::OnScroll)
-      .Property("OnStartDock", &TControl::OnStartDock, &TControl::OnStartDock)
-      .Property("OnStartDrag", &TControl::OnStartDrag, &TControl::OnStartDrag);
+      .Publish({"OnStartDock", "OnStartDrag"});
 }
 
 void PublishRange(TClassBuilder<TScrollBar>& B) {
@@ -52,41 +43,19 @@ void PublishRange(TClassBuilder<TScrollBar>& B) {
 const TClass& TScrollBar::StaticClass() {
   static const TClass Class = [] {
     TClassBuilder<TScrollBar> B("TScrollBar");
-    B.Property("Align", &TControl::GetAlign, &TControl::SetAlign)
-        .Default(alNone)
-        .Property("Anchors", &TControl::GetAnchors, &TControl::SetAnchors)
-        .Default(TAnchors{akLeft, akTop})
-        .Property("BiDiMode", &TControl::GetBiDiMode, &TControl::SetBiDiMode)
-        .Property("Constraints", &TControl::GetConstraints, &TControl::SetConstraints)
-        .Property("Ctl3D", &TWinControl::GetCtl3D, &TWinControl::SetCtl3D)
-        .Property("DragCursor", &TControl::GetDragCursor, &TControl::SetDragCursor)
-        .Type(CursorTypeInfo())
-        .Default(crDrag)
-        .Property("DragKind", &TControl::GetDragKind, &TControl::SetDragKind)
-        .Default(dkDrag)
-        .Property("DragMode", &TControl::GetDragMode, &TControl::SetDragMode)
-        .Default(dmManual)
-        .Property("Enabled", &TControl::GetEnabled, &TControl::SetEnabled)
-        .Default(true);
+    B.Publish({"Align", "Anchors", "BiDiMode", "Constraints", "Ctl3D", "DragCursor", "DragKind",
+               "DragMode", "Enabled"});
     PublishRange(B);
-    B.Property("ParentBiDiMode", &TControl::GetParentBiDiMode, &TControl::SetParentBiDiMode)
-        .Default(true)
-        .Property("ParentCtl3D", &TWinControl::GetParentCtl3D, &TWinControl::SetParentCtl3D)
-        .Default(true)
-        .Property("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint)
-        .Default(true)
-        .Property("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu)
+    B.Publish({"ParentBiDiMode", "ParentCtl3D", "ParentShowHint", "PopupMenu"})
         .Property("Position", &TScrollBar::GetPosition, &TScrollBar::SetPosition)
         .Default(0)
-        .Property("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint)
+        .Publish({"ShowHint"})
         .Property("SmallChange", &TScrollBar::GetSmallChange, &TScrollBar::SetSmallChange)
         .Default(1)
-        .Property("TabOrder", &TWinControl::GetTabOrder, &TWinControl::SetTabOrder)
-        .Default(-1)
+        .Publish({"TabOrder"})
         .Property("TabStop", &TWinControl::GetTabStop, &TWinControl::SetTabStop)
         .Default(true)
-        .Property("Visible", &TControl::GetVisible, &TControl::SetVisible)
-        .Default(true);
+        .Publish({"Visible"});
     PublishEvents(B);
     return B.Build();
   }();

@@ -15,39 +15,16 @@
 const TClass& TShape::StaticClass() {
   static const TClass Class =
       TClassBuilder<TShape>("TShape")
-          .Property("Align", &TControl::GetAlign, &TControl::SetAlign)
-          .Default(alNone)
-          .Property("Anchors", &TControl::GetAnchors, &TControl::SetAnchors)
-          .Default(TAnchors{akLeft, akTop})
+          .Publish({"Align", "Anchors"})
           .Property("Brush", &TShape::GetBrush, &TShape::SetBrush)
-          .Property("Constraints", &TControl::GetConstraints, &TControl::SetConstraints)
-          .Property("DragCursor", &TControl::GetDragCursor, &TControl::SetDragCursor)
-          .Type(CursorTypeInfo())
-          .Default(crDrag)
-          .Property("DragKind", &TControl::GetDragKind, &TControl::SetDragKind)
-          .Default(dkDrag)
-          .Property("DragMode", &TControl::GetDragMode, &TControl::SetDragMode)
-          .Default(dmManual)
-          .Property("Enabled", &TControl::GetEnabled, &TControl::SetEnabled)
-          .Default(true)
-          .Property("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint)
-          .Default(true)
+          .Publish(
+              {"Constraints", "DragCursor", "DragKind", "DragMode", "Enabled", "ParentShowHint"})
           .Property("Pen", &TShape::GetPen, &TShape::SetPen)
           .Property("Shape", &TShape::GetShape, &TShape::SetShape)
           .Default(stRectangle)
-          .Property("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint)
-          .Property("Visible", &TControl::GetVisible, &TControl::SetVisible)
-          .Default(true)
-          .Property("OnContextPopup", &TControl::OnContextPopup, &TControl::OnContextPopup)
-          .Property("OnDragDrop", &TControl::OnDragDrop, &TControl::OnDragDrop)
-          .Property("OnDragOver", &TControl::OnDragOver, &TControl::OnDragOver)
-          .Property("OnEndDock", &TControl::OnEndDock, &TControl::OnEndDock)
-          .Property("OnEndDrag", &TControl::OnEndDrag, &TControl::OnEndDrag)
-          .Property("OnMouseDown", &TControl::OnMouseDown, &TControl::OnMouseDown)
-          .Property("OnMouseMove", &TControl::OnMouseMove, &TControl::OnMouseMove)
-          .Property("OnMouseUp", &TControl::OnMouseUp, &TControl::OnMouseUp)
-          .Property("OnStartDock", &TControl::OnStartDock, &TControl::OnStartDock)
-          .Property("OnStartDrag", &TControl::OnStartDrag, &TControl::OnStartDrag)
+          .Publish({"ShowHint", "Visible", "OnContextPopup", "OnDragDrop", "OnDragOver",
+                    "OnEndDock", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp",
+                    "OnStartDock", "OnStartDrag"})
           .Build();
   return Class;
 }

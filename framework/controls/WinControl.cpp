@@ -19,7 +19,19 @@ thread_local TWinControl* GCreating = nullptr;
 } // namespace
 
 const TClass& TWinControl::StaticClass() {
-  static const TClass Class = TClassBuilder<TWinControl>("TWinControl").Build();
+  using C = TWinControl;
+  static const TClass Class = TClassBuilder<C>("TWinControl")
+                                  .Declare("Ctl3D", &C::GetCtl3D, &C::SetCtl3D)
+                                  .Declare("ParentCtl3D", &C::GetParentCtl3D, &C::SetParentCtl3D)
+                                  .Default(true)
+                                  .Declare("TabOrder", &C::GetTabOrder, &C::SetTabOrder)
+                                  .Default(-1)
+                                  .Declare("OnEnter", &C::OnEnter, &C::OnEnter)
+                                  .Declare("OnExit", &C::OnExit, &C::OnExit)
+                                  .Declare("OnKeyDown", &C::OnKeyDown, &C::OnKeyDown)
+                                  .Declare("OnKeyPress", &C::OnKeyPress, &C::OnKeyPress)
+                                  .Declare("OnKeyUp", &C::OnKeyUp, &C::OnKeyUp)
+                                  .Build();
   return Class;
 }
 

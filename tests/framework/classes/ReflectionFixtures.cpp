@@ -19,6 +19,8 @@ const TClass& TGadget::StaticClass() {
                                   .Property("Buddy", &TGadget::FBuddy, &TGadget::FBuddy)
                                   .Property("OnChange", &TGadget::FOnChange, &TGadget::FOnChange)
                                   .Property("Version", &TGadget::GetVersion)
+                                  .Declare("Secret", &TGadget::FSecret, &TGadget::FSecret)
+                                  .Default(3)
                                   .Build();
   return Class;
 }
@@ -27,6 +29,7 @@ const TClass& TSuperGadget::StaticClass() {
   static const TClass Class = TClassBuilder<TSuperGadget>("TSuperGadget")
                                   .Property("Count", &TGadget::GetCount, &TGadget::SetCount)
                                   .Default(9)
+                                  .Publish({"Secret"})
                                   .Build();
   return Class;
 }

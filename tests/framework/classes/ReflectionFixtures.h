@@ -38,6 +38,7 @@ public:
   TColor FColor = clBtnFace;
   TGadget* FBuddy = nullptr;
   TNotifyEvent FOnChange;
+  int FSecret = 3;
 };
 
 // Redeclares Count with another default and adds a read-only property.

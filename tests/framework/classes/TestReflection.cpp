@@ -65,8 +65,31 @@ TEST(Reflection, DefaultsAreDeclaredAndRedeclarationsHide) {
     for (const TPropInfo* P : C.Properties()) Out.push_back(P->Name());
     return Out;
   };
-  EXPECT_EQ(Names(TSuperGadget::StaticClass()), Names(TGadget::StaticClass()));
+  std::vector<std::string> Super = Names(TSuperGadget::StaticClass());
+  ASSERT_FALSE(Super.empty());
+  EXPECT_EQ(Super.back(), "Secret"); // published by the descendant only
+  Super.pop_back();
+  EXPECT_EQ(Super, Names(TGadget::StaticClass()));
   EXPECT_EQ(TSuperGadget::StaticClass().Properties()[2]->Declarer(), &TSuperGadget::StaticClass());
+}
+
+TEST(Reflection, DeclaredPropertiesArePublishedByDescendants) {
+  EXPECT_EQ(TGadget::StaticClass().FindProperty("Secret"), nullptr);
+  const TPropInfo* Secret = TSuperGadget::StaticClass().FindProperty("secret");
+  ASSERT_NE(Secret, nullptr);
+  EXPECT_EQ(Secret, TGadget::StaticClass().FindDeclared("Secret"));
+  EXPECT_EQ(Secret->Default(), 3);
+  EXPECT_EQ(TSuperGadget::StaticClass().Properties().back(), Secret);
+
+  struct TBadBuilder {
+    static void Run() { TClassBuilder<TSuperGadget>("TBad").Publish({"NoSuchProperty"}); }
+  };
+  try {
+    TBadBuilder::Run();
+    ADD_FAILURE();
+  } catch (const EPropertyError& E) {
+    EXPECT_EQ(E.Message(), "Property NoSuchProperty not found");
+  }
 }
 
 TEST(Reflection, ValuesReadAndWriteByKind) {
