@@ -301,13 +301,6 @@ void TControl::DeclareExtraProperties(TFiler& Filer) {
   Filer.ExtraProperty("IsControl", [this](TFiler& R) { FIsControl = R.ReadBoolean(); });
 }
 
-bool TControl::IsVisibleOnScreen() const {
-  if (!FVisible) return false;
-  if (FParent) return FParent->IsVisibleOnScreen();
-  auto* Self = dynamic_cast<const TWinControl*>(this);
-  return Self && Self->Showing();
-}
-
 void TControl::Invalidate() { InvalidateControl(FVisible, FControlStyle.Contains(csOpaque)); }
 
 void TControl::InvalidateControl(bool IsVisible, bool IsOpaque) {

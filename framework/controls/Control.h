@@ -151,8 +151,6 @@ public:
   void Refresh() { Repaint(); }
   void BringToFront();
   void SendToBack();
-  // Visible here and in every parent up to a shown top-level window.
-  bool IsVisibleOnScreen() const;
 
   virtual void Click();
   void Loaded() override;
@@ -191,8 +189,6 @@ protected:
   void RequestAlign();
   void InvalidateControl(bool IsVisible, bool IsOpaque);
   void SendCancelMode();
-  void IncludeControlState(TControlStateFlag F) { FControlState.Include(F); }
-  void ExcludeControlState(TControlStateFlag F) { FControlState.Exclude(F); }
 
   void CMVisibleChanged(TMessage& Message);
   void CMEnabledChanged(TMessage& Message);
@@ -201,7 +197,6 @@ protected:
   void CMTextChanged(TMessage& Message);
   void CMParentColorChanged(TMessage& Message);
   void CMParentFontChanged(TMessage& Message);
-  void CMParentShowHintChanged(TMessage& Message);
   void WMContextMenu(TMessage& Message);
   void WMMouseDown(TMessage& Message, TMouseButton Button, bool Double);
   void WMMouseUp(TMessage& Message, TMouseButton Button);

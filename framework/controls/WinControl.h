@@ -85,7 +85,6 @@ public:
   void Update() override;
   void WndProc(TMessage& Message) override;
   void DefaultHandler(TMessage& Message) override;
-  void Notification(TComponent* AComponent, TOperation Operation) override;
   // The component order of children for the form reader.
   void SetChildOrder(TComponent* Child, int Order) override;
 
@@ -166,7 +165,6 @@ private:
   HWND FParentWindow = nullptr;
   WNDPROC FDefWndProc = nullptr;
   std::string FDefClass;
-  TControl* FMouseControl = nullptr;
   TControl* FCaptureControl = nullptr;
   int FAlignLevel = 0;
   bool FShowing = false;

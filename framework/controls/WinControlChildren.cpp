@@ -56,7 +56,6 @@ void TWinControl::InsertControl(TControl* AControl) {
 void TWinControl::RemoveControl(TControl* AControl) {
   if (AControl->FParent != this) return;
   if (GetCaptureControl() == AControl) SetCaptureControl(nullptr);
-  if (FMouseControl == AControl) FMouseControl = nullptr;
   if (auto* W = dynamic_cast<TWinControl*>(AControl)) {
     if (W->FHandle && !ComponentState().Contains(csDestroying)) W->DestroyHandle();
     FWinControls.erase(std::remove(FWinControls.begin(), FWinControls.end(), W),

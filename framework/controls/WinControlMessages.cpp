@@ -295,8 +295,3 @@ void TWinControl::SetFocus() {
   if (!CanFocus()) throw EInvalidOperation(SCannotFocus);
   ::SetFocus(GetHandle());
 }
-
-void TWinControl::Notification(TComponent* AComponent, TOperation Operation) {
-  TControl::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FMouseControl) FMouseControl = nullptr;
-}
