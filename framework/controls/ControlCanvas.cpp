@@ -24,6 +24,21 @@ void TControlCanvas::FreeHandle() {
   FWindowHandle = nullptr;
 }
 
+void TControlCanvas::PaintOn(HDC DC, const std::function<void()>& Paint) {
+  FreeHandle();
+  Lock();
+  SetHandle(DC);
+  try {
+    Paint();
+  } catch (...) {
+    SetHandle(nullptr);
+    Unlock();
+    throw;
+  }
+  SetHandle(nullptr);
+  Unlock();
+}
+
 void TControlCanvas::CreateHandle() {
   if (!FControl) return;
   auto* Win = dynamic_cast<TWinControl*>(FControl);

@@ -7,6 +7,8 @@
 
 #include "framework/graphics/Canvas.h"
 
+#include <functional>
+
 class TControl;
 
 class TControlCanvas : public TCanvas {
@@ -19,6 +21,9 @@ public:
   void SetControl(TControl* AControl);
   // Releases a DC this canvas took itself.
   void FreeHandle();
+  // Runs Paint with the canvas on DC (a paint DC handed to the control),
+  // and leaves the canvas without a DC afterwards, also when Paint throws.
+  void PaintOn(HDC DC, const std::function<void()>& Paint);
 
 protected:
   void CreateHandle() override;

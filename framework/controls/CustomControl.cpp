@@ -18,17 +18,5 @@ TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {
 TCustomControl::~TCustomControl() { FCanvas->Free(); }
 
 void TCustomControl::PaintWindow(HDC DC) {
-  auto* Canvas = static_cast<TControlCanvas*>(FCanvas);
-  Canvas->FreeHandle();
-  Canvas->Lock();
-  Canvas->SetHandle(DC);
-  try {
-    Paint();
-  } catch (...) {
-    Canvas->SetHandle(nullptr);
-    Canvas->Unlock();
-    throw;
-  }
-  Canvas->SetHandle(nullptr);
-  Canvas->Unlock();
+  static_cast<TControlCanvas*>(FCanvas)->PaintOn(DC, [this] { Paint(); });
 }

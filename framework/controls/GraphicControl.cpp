@@ -26,17 +26,5 @@ void TGraphicControl::WndProc(TMessage& M) {
 void TGraphicControl::WMPaint(TMessage& M) {
   HDC DC = HDC(M.WParam);
   if (!DC) return;
-  auto* Canvas = static_cast<TControlCanvas*>(FCanvas);
-  Canvas->FreeHandle();
-  Canvas->Lock();
-  Canvas->SetHandle(DC);
-  try {
-    Paint();
-  } catch (...) {
-    Canvas->SetHandle(nullptr);
-    Canvas->Unlock();
-    throw;
-  }
-  Canvas->SetHandle(nullptr);
-  Canvas->Unlock();
+  static_cast<TControlCanvas*>(FCanvas)->PaintOn(DC, [this] { Paint(); });
 }

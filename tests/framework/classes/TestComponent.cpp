@@ -1,11 +1,9 @@
 #include "ReflectionFixtures.h"
+#include "support/TableFiler.h"
 
-#include "framework/classes/Filer.h"
 #include "framework/runtime/Exceptions.h"
 
 #include <gtest/gtest.h>
-
-#include <map>
 
 namespace {
 
@@ -134,30 +132,9 @@ TEST(Component, InsertingMovesBetweenOwners) {
   B->Free();
 }
 
-class TFakeFiler : public TFiler {
-public:
-  std::map<std::string, int> Values;
-  int Current = 0;
-  std::vector<std::string> Declared;
-  void ExtraProperty(std::string_view Name, const TReadProc& Read) override {
-    Declared.emplace_back(Name);
-    auto It = Values.find(std::string(Name));
-    if (It == Values.end()) return;
-    Current = It->second;
-    Read(*this);
-  }
-  void ExtraBinaryProperty(std::string_view Name, const TStreamProc&) override {
-    Declared.emplace_back(Name);
-  }
-  int ReadInteger() override { return Current; }
-  bool ReadBoolean() override { return Current != 0; }
-  std::string ReadString() override { return {}; }
-  std::string ReadIdent() override { return {}; }
-};
-
 TEST(Component, DesignPositionIsAnExtraProperty) {
   TGadget G(nullptr);
-  TFakeFiler Filer;
+  TTableFiler Filer;
   Filer.Values = {{"Left", 72}, {"Top", 114}};
   G.DeclareExtraProperties(Filer);
   EXPECT_EQ(Filer.Declared, (std::vector<std::string>{"Left", "Top"}));

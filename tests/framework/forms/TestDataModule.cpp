@@ -1,40 +1,14 @@
 // Data modules: creation and destruction events, the screen's list and
 // the designer's extra values.
 #include "FormsTest.h"
+#include "support/TableFiler.h"
 
 #include "framework/classes/ClassBuilder.h"
-#include "framework/classes/Filer.h"
 #include "framework/forms/DataModule.h"
-
-#include <map>
 
 using namespace formstest;
 
 namespace {
-
-// Answers each declared extra value from a table, recording the names.
-class TTableFiler : public TFiler {
-public:
-  std::map<std::string, int> Values;
-  std::vector<std::string> Declared;
-  void ExtraProperty(std::string_view Name, const TReadProc& Read) override {
-    Declared.emplace_back(Name);
-    auto It = Values.find(std::string(Name));
-    if (It == Values.end()) return;
-    Current = It->second;
-    Read(*this);
-  }
-  void ExtraBinaryProperty(std::string_view Name, const TStreamProc&) override {
-    Declared.emplace_back(Name);
-  }
-  int ReadInteger() override { return Current; }
-  bool ReadBoolean() override { return Current != 0; }
-  std::string ReadString() override { return {}; }
-  std::string ReadIdent() override { return {}; }
-
-private:
-  int Current = 0;
-};
 
 std::vector<std::string> GEvents;
 

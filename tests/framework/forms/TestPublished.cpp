@@ -2,41 +2,16 @@
 // order, their declared defaults (which the constructor must produce),
 // the extra values, and the form a control belongs to.
 #include "FormsTest.h"
+#include "support/TableFiler.h"
 
 #include "framework/classes/Class.h"
-#include "framework/classes/Filer.h"
 #include "framework/controls/Panel.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 
-#include <map>
-
 using namespace formstest;
 
 namespace {
-
-class TPublishedFiler : public TFiler {
-public:
-  std::map<std::string, int> Values;
-  std::vector<std::string> Declared;
-  void ExtraProperty(std::string_view Name, const TReadProc& Read) override {
-    Declared.emplace_back(Name);
-    auto It = Values.find(std::string(Name));
-    if (It == Values.end()) return;
-    Current = It->second;
-    Read(*this);
-  }
-  void ExtraBinaryProperty(std::string_view Name, const TStreamProc&) override {
-    Declared.emplace_back(Name);
-  }
-  int ReadInteger() override { return Current; }
-  bool ReadBoolean() override { return Current != 0; }
-  std::string ReadString() override { return {}; }
-  std::string ReadIdent() override { return {}; }
-
-private:
-  int Current = 0;
-};
 
 std::vector<std::string> Names(const TClass& C) {
   std::vector<std::string> Out;
@@ -163,7 +138,7 @@ TEST_F(TFormsTest, ClientSizeSetsTheWindowsClientArea) {
 
 TEST(FormClass, ExtraValuesForTheReader) {
   TForm F(nullptr);
-  TPublishedFiler Filer;
+  TTableFiler Filer;
   Filer.Values = {{"TextHeight", 13}, {"IgnoreFontProperty", 1}};
   F.DeclareExtraProperties(Filer);
   EXPECT_EQ(Filer.Declared,
