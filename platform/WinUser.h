@@ -369,6 +369,8 @@ BOOL DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags);
 BOOL DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state);
 BOOL DrawFocusRect(HDC dc, const RECT* rect);
 
-// Metrics, settings and message boxes; the native scroll bar and button.
+// Metrics, settings and message boxes; the native scroll bar and button;
+// native menus.
 #include "platform/WinUserControls.h"
+#include "platform/WinUserMenus.h"
 #include "platform/WinUserSystem.h"
