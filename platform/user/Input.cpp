@@ -128,6 +128,7 @@ void Key(const TDesktopEvent& E, bool Down) {
   if (Down) S.KeyChars[Vk] = E.Char;
   HWND Target = GetFocus();
   if (!Target) Target = GetActiveWindow();
+  if (!Target) Target = MenuKeyWindow();
   if (!Target) return;
   bool Sys = GetKeyState(VK_MENU) < 0 || Vk == VK_F10 || Vk == VK_MENU;
   UINT Msg = Down ? (Sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (Sys ? WM_SYSKEYUP : WM_KEYUP);

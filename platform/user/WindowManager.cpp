@@ -239,6 +239,7 @@ void WmEnsureSystemClasses() {
   RegisterScrollBarClass();
   RegisterButtonClass();
   RegisterMessageBoxClass();
+  RegisterMenuClass();
 }
 
 void WmRegisterSystemClass(LPCSTR Name, WNDPROC Proc, UINT Style, HBRUSH Background) {

@@ -61,3 +61,7 @@ void WmRegisterSystemClass(LPCSTR Name, WNDPROC Proc, UINT Style, HBRUSH Backgro
 void RegisterScrollBarClass();
 void RegisterButtonClass();
 void RegisterMessageBoxClass();
+void RegisterMenuClass();
+// The top window of the menu being tracked, or null: keys go there when no
+// window has the focus.
+HWND MenuKeyWindow();
