@@ -6,6 +6,7 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Mouse.h"
 #include "framework/forms/Screen.h"
+#include "framework/menus/PopupList.h"
 
 #include <exception>
 #include <string>
@@ -39,6 +40,8 @@ void EndForms() {
     Application->DestroyComponents();
     FreeAndNil(Application);
   }
+  // After the application: its forms' popup menus leave the list first.
+  TPopupList::FreeInstance();
   delete Mouse;
   Mouse = nullptr;
   FreeAndNil(Screen);
