@@ -7,6 +7,8 @@
 
 #include "framework/classes/ClassBuilder.h"
 #include "framework/classes/Filer.h"
+#include "framework/classes/PropFixup.h"
+#include "framework/classes/Reader.h"
 #include "framework/runtime/SysUtils.h"
 
 #include "FrameworkConsts.h"
@@ -36,6 +38,7 @@ TComponent::TComponent(TComponent* AOwner) {
 TComponent::~TComponent() {
   Destroying();
   SendFreeNotifications();
+  if (FComponentState.Contains(csFixups)) RemoveFixupReferences(this);
   DestroyComponents();
   if (FOwner) FOwner->RemoveComponent(this);
 }
@@ -187,6 +190,8 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
+
+void TComponent::ReadContent(TReader& Reader) { Reader.ReadData(this); }
 
 void TComponent::DeclareExtraProperties(TFiler& Filer) {
   auto Word = [this](int Shift) {

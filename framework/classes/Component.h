@@ -25,6 +25,8 @@ using TComponentState = TSet<TComponentStateFlag>;
 TAVREL_ENUM(TComponentStyleFlag, csInheritable, csCheckPropAvail, csSubComponent, csTransient)
 using TComponentStyle = TSet<TComponentStyleFlag>;
 
+class TReader;
+
 bool IsValidIdent(std::string_view Name);
 
 class TComponent : public TPersistent {
@@ -68,6 +70,10 @@ public:
 
   // Ends the loading state after the whole definition has been read.
   virtual void Loaded();
+  // Reads this component's property entries and children from a form
+  // definition; classes that must prepare for or follow up on the read
+  // extend it.
+  virtual void ReadContent(TReader& Reader);
   // The component that holds this one for the reader: a control's parent,
   // a menu item's parent item.
   virtual TComponent* GetParentComponent() const { return nullptr; }

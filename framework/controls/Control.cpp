@@ -5,6 +5,7 @@
 
 #include "framework/classes/ClassBuilder.h"
 #include "framework/classes/Filer.h"
+#include "framework/classes/Reader.h"
 #include "framework/controls/SizeConstraints.h"
 #include "framework/controls/WinControl.h"
 #include "framework/graphics/Font.h"
@@ -292,6 +293,11 @@ void TControl::Loaded() {
     if (FParentFont) Perform(CM_PARENTFONTCHANGED, 0, 0);
   }
   RequestAlign();
+}
+
+void TControl::ReadContent(TReader& Reader) {
+  if (auto* W = dynamic_cast<TWinControl*>(Reader.GetParent())) SetParent(W);
+  inherited::ReadContent(Reader);
 }
 
 // Left and Top are published here, so the component's design-position

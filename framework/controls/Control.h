@@ -154,6 +154,9 @@ public:
 
   virtual void Click();
   void Loaded() override;
+  // Takes the reader's Parent as its parent when that is a windowed
+  // control, then reads as a component.
+  void ReadContent(TReader& Reader) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void DeclareExtraProperties(TFiler& Filer) override;
 

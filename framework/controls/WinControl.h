@@ -87,6 +87,8 @@ public:
   void DefaultHandler(TMessage& Message) override;
   // The component order of children for the form reader.
   void SetChildOrder(TComponent* Child, int Order) override;
+  // Children read from a definition are aligned once, at the end.
+  void ReadContent(TReader& Reader) override;
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;

@@ -2,6 +2,7 @@
 // and painting of the non-windowed children.
 #include "framework/controls/WinControl.h"
 
+#include "framework/classes/Reader.h"
 #include "framework/graphics/Font.h"
 #include "framework/runtime/Exceptions.h"
 
@@ -270,6 +271,17 @@ void TWinControl::PaintControls(HDC DC, TControl* First) {
 
 void TWinControl::InvalidateChild(TControl*, const TRect& Rect, bool Erase) {
   if (FHandle) InvalidateRect(FHandle, &Rect, Erase);
+}
+
+void TWinControl::ReadContent(TReader& Reader) {
+  DisableAlign();
+  try {
+    inherited::ReadContent(Reader);
+  } catch (...) {
+    EnableAlign();
+    throw;
+  }
+  EnableAlign();
 }
 
 void TWinControl::ChangeScale(int M, int D) {

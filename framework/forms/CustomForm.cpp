@@ -6,7 +6,9 @@
 #include "framework/classes/ClassBuilder.h"
 #include "framework/classes/Filer.h"
 #include "framework/controls/ControlCanvas.h"
+#include "framework/controls/TextMeasure.h"
 #include "framework/forms/Application.h"
+#include "framework/forms/Form.h"
 #include "framework/forms/Screen.h"
 #include "framework/graphics/Font.h"
 
@@ -67,6 +69,10 @@ TCustomForm::TCustomForm(TComponent* AOwner)
   if (Screen) Screen->AddForm(this);
 }
 
+TCustomForm::TCustomForm(TComponent* AOwner, TCreateNew) : TCustomForm(AOwner) {
+  FCreatedNew = true;
+}
+
 // The window goes while this class still answers its messages (the
 // deactivation of a form being destroyed reaches its own handler).
 TCustomForm::~TCustomForm() {
@@ -78,6 +84,7 @@ TCustomForm::~TCustomForm() {
 // A form reader loads the definition here, first, while the form is still
 // creating: a Visible it reads is then applied after OnCreate.
 void TCustomForm::AfterConstruction() {
+  ReadDefinition();
   inherited::AfterConstruction();
   EndCreating();
   DoCreate();
@@ -92,6 +99,15 @@ void TCustomForm::AfterConstruction() {
 }
 
 void TCustomForm::EndCreating() { FFormState.Exclude(fsCreating); }
+
+void TCustomForm::ReadDefinition() {
+  if (FCreatedNew || ComponentState().Contains(csDesigning)) return;
+  const TClass& Ancestor =
+      InheritsFrom(TForm::StaticClass()) ? TForm::StaticClass() : TCustomForm::StaticClass();
+  if (&ClassType() == &Ancestor) return;
+  TNameSpaceWriteLock Lock;
+  if (!LoadFormDefinition(this, Ancestor)) throw EResNotFound(SResNotFound, {ClassName()});
+}
 
 // Hidden first, so OnHide runs while the form is whole; OnDestroy
 // follows in both creation orders.
@@ -288,6 +304,64 @@ void TCustomForm::PaintWindow(HDC DC) {
 }
 
 void TCustomForm::Paint() { OnPaint(this); }
+
+// ---- reading the definition ----
+
+void TCustomForm::SetClientWidth(int Value) {
+  if (ComponentState().Contains(csReading))
+    FClientWidth = Value;
+  else
+    TControl::SetClientWidth(Value);
+}
+
+void TCustomForm::SetClientHeight(int Value) {
+  if (ComponentState().Contains(csReading))
+    FClientHeight = Value;
+  else
+    TControl::SetClientHeight(Value);
+}
+
+void TCustomForm::ReadContent(TReader& Reader) {
+  DisableAlign();
+  try {
+    FClientWidth = 0;
+    FClientHeight = 0;
+    FTextHeight = 0;
+    int FontHeight = GetFont()->GetHeight();
+    inherited::ReadContent(Reader);
+    ApplyDesignMetrics(GetFont()->GetHeight() != FontHeight);
+  } catch (...) {
+    EnableAlign();
+    throw;
+  }
+  EnableAlign();
+}
+
+// A definition made at another resolution, or whose text measures
+// differently here, is scaled by the ratio of the text heights: the
+// height of "0" in the form's font now against the stored TextHeight.
+void TCustomForm::ApplyDesignMetrics(bool FontChanged) {
+  int ScreenPixels = Screen ? Screen->GetPixelsPerInch() : FPixelsPerInch;
+  if (FPixelsPerInch != 0 && FTextHeight > 0) {
+    TFont* Font = GetFont();
+    if (FontChanged && FPixelsPerInch != ScreenPixels)
+      Font->SetHeight(MulDiv(Font->GetHeight(), ScreenPixels, FPixelsPerInch));
+    FPixelsPerInch = ScreenPixels;
+    TRect Zero = MeasureText(Font, "0", TRect{0, 0, 0, 0}, DT_SINGLELINE | DT_NOPREFIX);
+    int Current = Zero.Bottom - Zero.Top;
+    if (Current > 0 && Current != FTextHeight) {
+      std::vector<TControl*> Children;
+      for (int I = 0; I < ControlCount(); ++I) Children.push_back(Controls(I));
+      for (TControl* C : Children) C->ChangeScale(Current, FTextHeight);
+      FClientWidth = MulDiv(FClientWidth, Current, FTextHeight);
+      FClientHeight = MulDiv(FClientHeight, Current, FTextHeight);
+    }
+  }
+  // The frame the client area lies in is known once the window exists.
+  if (FClientWidth > 0 || FClientHeight > 0) HandleNeeded();
+  if (FClientWidth > 0) TControl::SetClientWidth(FClientWidth);
+  if (FClientHeight > 0) TControl::SetClientHeight(FClientHeight);
+}
 
 void TCustomForm::DeclareExtraProperties(TFiler& Filer) {
   inherited::DeclareExtraProperties(Filer);

@@ -14,11 +14,17 @@
 // runs before it; OnDestroy is raised from BeforeDestruction, while the
 // whole form still answers.
 //
+// Definition: AfterConstruction first reads the definitions of the
+// form's class chain (see FormLoader.h); a class without one fails with
+// EResNotFound "Resource %s not found". TForm itself, and a form made
+// with the CreateNew constructor, read nothing.
+//
 // Every form is in Screen's list of forms while it exists.
 #pragma once
 
 #include "framework/controls/BorderStyle.h"
 #include "framework/controls/WinControl.h"
+#include "framework/forms/FormLoader.h"
 
 class TCanvas;
 class TControlCanvas;
@@ -50,6 +56,8 @@ class TCustomForm : public TWinControl {
   TAVREL_CLASS(TCustomForm, TWinControl)
 public:
   explicit TCustomForm(TComponent* AOwner);
+  // A form built by code: no definition is read.
+  TCustomForm(TComponent* AOwner, TCreateNew);
   ~TCustomForm() override;
   void AfterConstruction() override;
   void BeforeDestruction() override;
@@ -118,6 +126,14 @@ public:
   // Whether the definition asked for the parent's font.
   bool GetIgnoreFontProperty() const { return FIgnoreFontProperty; }
 
+  // While the definition is read, only recorded; applied (and scaled)
+  // when the read is over.
+  void SetClientWidth(int Value);
+  void SetClientHeight(int Value);
+  // Reads with alignment suspended, then scales to the screen: see
+  // ApplyDesignMetrics.
+  void ReadContent(TReader& Reader) override;
+
   TFormState FormState() const { return FFormState; }
   TCanvas* GetCanvas() const;
 
@@ -165,6 +181,8 @@ private:
   void CloseModal();
   bool RunModalLoop();
   void EndCreating();
+  void ReadDefinition();
+  void ApplyDesignMetrics(bool FontChanged);
 
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
@@ -183,6 +201,9 @@ private:
   bool FScaled = true;
   int FTextHeight = 0;
   bool FIgnoreFontProperty = false;
+  bool FCreatedNew = false;
+  int FClientWidth = 0;
+  int FClientHeight = 0;
   bool FActive = false;
   TFormState FFormState{fsCreating};
   TControlCanvas* FCanvas;

@@ -7,6 +7,9 @@
 #include "framework/classes/Filer.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Screen.h"
+#include "framework/runtime/Exceptions.h"
+
+#include "FrameworkConsts.h"
 
 const TClass& TDataModule::StaticClass() {
   static const TClass Class =
@@ -24,13 +27,26 @@ TDataModule::TDataModule(TComponent* AOwner) : TComponent(AOwner) {
   if (Screen) Screen->AddDataModule(this);
 }
 
+TDataModule::TDataModule(TComponent* AOwner, TCreateNew) : TDataModule(AOwner) {
+  FCreatedNew = true;
+}
+
 TDataModule::~TDataModule() {
   if (Screen) Screen->RemoveDataModule(this);
 }
 
 void TDataModule::AfterConstruction() {
+  ReadDefinition();
   inherited::AfterConstruction();
   DoCreate();
+}
+
+void TDataModule::ReadDefinition() {
+  if (FCreatedNew || ComponentState().Contains(csDesigning)) return;
+  if (&ClassType() == &TDataModule::StaticClass()) return;
+  TNameSpaceWriteLock Lock;
+  if (!LoadFormDefinition(this, TDataModule::StaticClass()))
+    throw EResNotFound(SResNotFound, {ClassName()});
 }
 
 void TDataModule::BeforeDestruction() {

@@ -4,18 +4,25 @@
 // after a definition read there) and OnDestroy while it still answers
 // (from BeforeDestruction), and is in Screen's list while it exists.
 //
+// AfterConstruction first reads the definitions of the class chain (see
+// FormLoader.h); a class without one fails with EResNotFound. TDataModule
+// itself, and a module made with the CreateNew constructor, read nothing.
+//
 // Its designer's size and scroll offset are stored in definitions as
 // extra values; they are kept and have no effect at run time.
 #pragma once
 
 #include "framework/classes/Component.h"
 #include "framework/classes/Event.h"
+#include "framework/forms/FormLoader.h"
 #include "platform/WinTypes.h"
 
 class TDataModule : public TComponent {
   TAVREL_CLASS(TDataModule, TComponent)
 public:
   explicit TDataModule(TComponent* AOwner);
+  // A module built by code: no definition is read.
+  TDataModule(TComponent* AOwner, TCreateNew);
   ~TDataModule() override;
   void AfterConstruction() override;
   void BeforeDestruction() override;
@@ -39,6 +46,9 @@ protected:
   virtual void DoDestroy();
 
 private:
+  void ReadDefinition();
+
+  bool FCreatedNew = false;
   bool FOldCreateOrder = false;
   int FDesignWidth = 0;
   int FDesignHeight = 0;

@@ -9,4 +9,5 @@ class TForm : public TCustomForm {
   TAVREL_CLASS(TForm, TCustomForm)
 public:
   explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
+  TForm(TComponent* AOwner, TCreateNew) : TCustomForm(AOwner, CreateNew) {}
 };

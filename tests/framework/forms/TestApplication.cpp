@@ -22,7 +22,7 @@ TProbeForm* GProbe = nullptr;
 class TProbeForm : public TForm {
   TAVREL_CLASS(TProbeForm, TForm)
 public:
-  explicit TProbeForm(TComponent* AOwner) : TForm(AOwner) {
+  explicit TProbeForm(TComponent* AOwner) : TForm(AOwner, CreateNew) {
     SeenInConstructor = GProbe == this;
     OnCreate = MakeEvent<&TProbeForm::FormCreate>(this);
   }
@@ -61,7 +61,7 @@ enum TThrowKind { ThrowException, ThrowOther, ThrowAbort };
 class TThrowingForm : public TForm {
   TAVREL_CLASS(TThrowingForm, TForm)
 public:
-  explicit TThrowingForm(TComponent* AOwner) : TForm(AOwner) {
+  explicit TThrowingForm(TComponent* AOwner) : TForm(AOwner, CreateNew) {
     OnClick = MakeEvent<&TThrowingForm::FormClick>(this);
     SetBorderStyle(bsNone);
     SetBounds(0, 0, 200, 200);

@@ -12,7 +12,7 @@ namespace {
 class TClosingForm : public TForm {
   TAVREL_CLASS(TClosingForm, TForm)
 public:
-  explicit TClosingForm(TComponent* AOwner) : TForm(AOwner) {
+  explicit TClosingForm(TComponent* AOwner) : TForm(AOwner, CreateNew) {
     OnCloseQuery = MakeEvent<&TClosingForm::FormCloseQuery>(this);
     OnClose = MakeEvent<&TClosingForm::FormClose>(this);
   }

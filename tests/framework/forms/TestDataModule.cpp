@@ -15,7 +15,7 @@ std::vector<std::string> GEvents;
 class TLoggedModule : public TDataModule {
   TAVREL_CLASS(TLoggedModule, TDataModule)
 public:
-  explicit TLoggedModule(TComponent* AOwner) : TDataModule(AOwner) {
+  explicit TLoggedModule(TComponent* AOwner) : TDataModule(AOwner, CreateNew) {
     OnCreate = MakeEvent<&TLoggedModule::ModuleCreate>(this);
     OnDestroy = MakeEvent<&TLoggedModule::ModuleDestroy>(this);
     GEvents.push_back("constructed");
