@@ -6,6 +6,7 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Mouse.h"
 #include "framework/forms/Screen.h"
+#include "framework/graphics/JPEGImage.h"
 #include "framework/menus/PopupList.h"
 
 #include <exception>
@@ -77,6 +78,7 @@ void InitFramework() {
   if (GRunning) return;
   GRunning = true;
   StartUnit({"Forms", &StartForms, &EndForms});
+  StartUnit({"JPEG", &StartJPEGUnit, &EndJPEGUnit});
   for (const TUnit& Unit : std::vector<TUnit>(ProgramUnits())) StartUnit(Unit);
 }
 

@@ -5,7 +5,9 @@
 // The framework's units: forms (makes the screen, mouse and application
 // objects, in that order; its end code frees the application first, which
 // frees every form and data module it owns, then the mouse and the
-// screen). The graphics registry and the controls need no start code.
+// screen); JPEG (registers TJPEGImage as a picture format for "jpeg" and
+// "jpg"; its end code unregisters it). The graphics registry and the
+// controls need no start code.
 //
 // The program's units are registered by the main routine in the order it
 // lists them, before InitFramework (they are started after the

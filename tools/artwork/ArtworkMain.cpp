@@ -1,0 +1,31 @@
+// artwork: draws the logo and the icon and writes app/forms/Logo.jpg and
+// app/forms/Tavrel.ico (or into the directory given as the argument).
+// Run through scripts/make-artwork; the results are committed, so the
+// normal build never runs it.
+#include "platform/headless/HeadlessDesktop.h"
+#include "tools/artwork/ArtworkFiles.h"
+#include "tools/artwork/IconArt.h"
+#include "tools/artwork/LogoArt.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+int main(int argc, char** argv) {
+  std::string Dir = argc > 1 ? argv[1] : "app/forms";
+  try {
+    THeadlessDesktop::Install();
+    TArtworkCanvas Logo(LogoWidth, LogoHeight);
+    PaintLogo(Logo);
+    auto Jpeg = EncodeLogoJpeg(Logo, 90);
+    auto Icon = EncodeIconFile(PaintIcon());
+    WriteArtworkFile(Dir + "/Logo.jpg", Jpeg);
+    WriteArtworkFile(Dir + "/Tavrel.ico", Icon);
+    std::printf("%s/Logo.jpg %zu bytes\n%s/Tavrel.ico %zu bytes\n", Dir.c_str(), Jpeg.size(),
+                Dir.c_str(), Icon.size());
+  } catch (const std::exception& E) {
+    std::fprintf(stderr, "artwork: %s\n", E.what());
+    return 1;
+  }
+  return 0;
+}
