@@ -57,7 +57,7 @@ bench: deps $(BENCH_BUILD)/build.ninja
 	@for b in $(BENCH_BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
 # Each fuzzer runs FUZZ_SECONDS on its corpus folder (kept in the build
-# folder between runs).
+# folder between runs), seeded from fuzz/corpus/<name> when that exists.
 fuzz:
 	@scripts/install-deps fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -65,7 +65,7 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZERS)
 	@for f in $(FUZZERS); do mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
 	  $(FUZZ_BUILD)/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096 \
-	    $(FUZZ_BUILD)/corpus/$$f || exit 1; done
+	    $(FUZZ_BUILD)/corpus/$$f $$(ls -d fuzz/corpus/$${f#fuzz_} 2>/dev/null) || exit 1; done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -18,12 +18,14 @@
 
 namespace {
 
-constexpr int kMinPixels = 1, kMaxPixels = 2048;
+constexpr int kMinFontPixels = 1, kMaxFontPixels = 2048;
 // lfHeight 0: the cell of an 8-point font on a 96-dpi screen.
 constexpr int kDefaultCell = 13;
 constexpr std::uint32_t kUnknownGlyph = 0xFFFFFFFF;
 
-int ClampPixels(std::int64_t V) { return int(std::clamp<std::int64_t>(V, kMinPixels, kMaxPixels)); }
+int ClampPixels(std::int64_t V) {
+  return int(std::clamp<std::int64_t>(V, kMinFontPixels, kMaxFontPixels));
+}
 
 int Round(double V) { return int(std::lround(V)); }
 
@@ -93,8 +95,8 @@ void TRealizedFont::ComputeMetrics(const LOGFONTA& Lf) {
   int XEm = Em;
   if (Lf.lfWidth != 0) {
     double Avg = Os2 && Os2->xAvgCharWidth > 0 ? Os2->xAvgCharWidth : Upem / 2;
-    XEm =
-        ClampPixels(Round(std::min<double>(std::abs(double(Lf.lfWidth)), kMaxPixels) * Upem / Avg));
+    XEm = ClampPixels(
+        Round(std::min<double>(std::abs(double(Lf.lfWidth)), kMaxFontPixels) * Upem / Avg));
   }
   FT_Set_Pixel_Sizes(FFace, FT_UInt(XEm), FT_UInt(Em));
   double XScale = XEm / Upem, YScale = Em / Upem;
