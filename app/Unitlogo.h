@@ -11,6 +11,7 @@ class TFormLogo : public TForm {
   TAVREL_CLASS(TFormLogo, TForm)
 public:
   explicit TFormLogo(TComponent* AOwner) : TForm(AOwner) {}
+  TFormLogo(TComponent* AOwner, TCreateNew) : TForm(AOwner, CreateNew) {}
 
   TImage* Image1 = nullptr;
 };

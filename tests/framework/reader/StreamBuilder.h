@@ -19,12 +19,14 @@ class TStreamBuilder {
 public:
   std::vector<std::uint8_t> Bytes;
 
+  // Byte by byte: GCC 12 at -O3 misreads a range insert into the empty
+  // vector as a copy through a null pointer.
   TStreamBuilder& Raw(std::initializer_list<std::uint8_t> B) {
-    Bytes.insert(Bytes.end(), B);
+    for (std::uint8_t Byte : B) Bytes.push_back(Byte);
     return *this;
   }
   TStreamBuilder& RawText(std::string_view Text) {
-    Bytes.insert(Bytes.end(), Text.begin(), Text.end());
+    for (char C : Text) Bytes.push_back(std::uint8_t(C));
     return *this;
   }
   TStreamBuilder& Le(std::uint64_t V, int Size) {
