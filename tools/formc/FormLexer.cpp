@@ -3,37 +3,11 @@
 // reported before tokenizing, at its exact place, so that no later step
 // has to cope with it.
 #include "FormLexer.h"
+#include "tools/common/LexChars.h"
 
 #include "framework/runtime/AnsiCodePage.h"
 
 #include <cstdio>
-
-namespace {
-
-bool FormLexIdentStart(char C) {
-  return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_';
-}
-bool FormLexDigit(char C) { return C >= '0' && C <= '9'; }
-bool FormLexIdentChar(char C) { return FormLexIdentStart(C) || FormLexDigit(C); }
-
-int FormLexHex(char C) {
-  if (FormLexDigit(C)) return C - '0';
-  if (C >= 'a' && C <= 'f') return C - 'a' + 10;
-  if (C >= 'A' && C <= 'F') return C - 'A' + 10;
-  return -1;
-}
-
-std::string FormLexDescribe(char C) {
-  unsigned char U = static_cast<unsigned char>(C);
-  char Buf[32];
-  if (U >= 0x21 && U < 0x7F)
-    std::snprintf(Buf, sizeof Buf, "'%c'", C);
-  else
-    std::snprintf(Buf, sizeof Buf, "byte 0x%02X", U);
-  return Buf;
-}
-
-} // namespace
 
 bool FindInvalidUtf8(std::string_view Source, TFormPos& Where) {
   TFormPos P;
@@ -102,15 +76,14 @@ TFormToken TFormLexer::Next() {
   T.Pos = Here();
   if (FPos >= FSource.size()) return T;
   char C = Peek();
-  if (FormLexIdentStart(C)) return ReadIdent();
-  if (FormLexDigit(C) || C == '$' || (C == '-' && (FormLexDigit(Peek(1)) || Peek(1) == '$')))
+  if (LexIdentStart(C)) return ReadIdent();
+  if (LexDigit(C) || C == '$' || (C == '-' && (LexDigit(Peek(1)) || Peek(1) == '$')))
     return ReadNumber();
   if (C == '\'' || C == '#') return ReadString();
   if (C == '{') return ReadBinary();
   if (C == '@') {
     Advance();
-    if (!FormLexIdentStart(Peek()))
-      throw EFormError(T.Pos, "expected an annotation name after '@'");
+    if (!LexIdentStart(Peek())) throw EFormError(T.Pos, "expected an annotation name after '@'");
     T = ReadIdent();
     T.Kind = TFormTokenKind::Annotation;
     T.Pos.Column -= 1;
@@ -122,7 +95,7 @@ TFormToken TFormLexer::Next() {
     Advance();
     return T;
   }
-  throw EFormError(T.Pos, "unexpected " + FormLexDescribe(C));
+  throw EFormError(T.Pos, "unexpected " + LexDescribe(C));
 }
 
 TFormToken TFormLexer::ReadIdent() {
@@ -130,14 +103,14 @@ TFormToken TFormLexer::ReadIdent() {
   T.Kind = TFormTokenKind::Ident;
   T.Pos = Here();
   for (;;) {
-    while (FormLexIdentChar(Peek())) {
+    while (LexIdentChar(Peek())) {
       T.Text += Peek();
       Advance();
     }
     if (Peek() != '.') return T;
     TFormPos Dot = Here();
     Advance();
-    if (!FormLexIdentStart(Peek())) throw EFormError(Dot, "expected a name after '.'");
+    if (!LexIdentStart(Peek())) throw EFormError(Dot, "expected a name after '.'");
     T.Text += '.';
   }
 }
@@ -156,40 +129,40 @@ TFormToken TFormLexer::ReadNumber() {
     Base = 16;
     T.Text += '$';
     Advance();
-    if (FormLexHex(Peek()) < 0) throw EFormError(T.Pos, "expected hex digits after '$'");
+    if (LexHexValue(Peek()) < 0) throw EFormError(T.Pos, "expected hex digits after '$'");
   }
   const std::uint64_t Limit = Negative ? (std::uint64_t(1) << 63) : INT64_MAX;
   std::uint64_t Value = 0;
   bool Overflow = false;
   for (int D;
-       (D = Base == 16 ? FormLexHex(Peek()) : (FormLexDigit(Peek()) ? Peek() - '0' : -1)) >= 0;) {
+       (D = Base == 16 ? LexHexValue(Peek()) : (LexDigit(Peek()) ? Peek() - '0' : -1)) >= 0;) {
     if (Value > (Limit - std::uint64_t(D)) / std::uint64_t(Base)) Overflow = true;
     Value = Value * std::uint64_t(Base) + std::uint64_t(D);
     T.Text += Peek();
     Advance();
   }
-  bool Fraction = Base == 10 && Peek() == '.' && FormLexDigit(Peek(1));
+  bool Fraction = Base == 10 && Peek() == '.' && LexDigit(Peek(1));
   bool Exponent = Base == 10 && (Peek() == 'e' || Peek() == 'E');
   if (Fraction || Exponent) {
     T.Kind = TFormTokenKind::Float;
     if (Fraction) {
       T.Text += '.';
       Advance();
-      while (FormLexDigit(Peek())) T.Text += Peek(), Advance();
+      while (LexDigit(Peek())) T.Text += Peek(), Advance();
     }
     if (Peek() == 'e' || Peek() == 'E') {
       T.Text += 'e';
       Advance();
       if (Peek() == '+' || Peek() == '-') T.Text += Peek(), Advance();
-      if (!FormLexDigit(Peek())) throw EFormError(T.Pos, "expected digits in the exponent");
-      while (FormLexDigit(Peek())) T.Text += Peek(), Advance();
+      if (!LexDigit(Peek())) throw EFormError(T.Pos, "expected digits in the exponent");
+      while (LexDigit(Peek())) T.Text += Peek(), Advance();
     }
   } else if (Overflow) {
     throw EFormError(T.Pos, "integer " + T.Text + " is out of the 64-bit range");
   } else {
     T.Int = Negative ? std::int64_t(0 - Value) : std::int64_t(Value);
   }
-  if (FormLexIdentChar(Peek()) || Peek() == '.')
+  if (LexIdentChar(Peek()) || Peek() == '.')
     throw EFormError(T.Pos, "invalid number '" + T.Text + Peek() + "'");
   return T;
 }
@@ -234,7 +207,7 @@ void TFormLexer::ReadCharCode(std::string& Out) {
   std::uint32_t Code = 0;
   int Digits = 0;
   for (int D;
-       (D = Base == 16 ? FormLexHex(Peek()) : (FormLexDigit(Peek()) ? Peek() - '0' : -1)) >= 0;) {
+       (D = Base == 16 ? LexHexValue(Peek()) : (LexDigit(Peek()) ? Peek() - '0' : -1)) >= 0;) {
     if (Code <= 0x10FFFF) Code = Code * std::uint32_t(Base) + std::uint32_t(D);
     ++Digits;
     Advance();
@@ -259,8 +232,8 @@ TFormToken TFormLexer::ReadBinary() {
       Advance();
       continue;
     }
-    int D = FormLexHex(C);
-    if (D < 0) throw EFormError(Here(), "unexpected " + FormLexDescribe(C) + " in a binary block");
+    int D = LexHexValue(C);
+    if (D < 0) throw EFormError(Here(), "unexpected " + LexDescribe(C) + " in a binary block");
     if (High < 0) {
       High = D;
     } else {

@@ -15,6 +15,7 @@
 #include "FormEncoder.h"
 #include "FormParser.h"
 #include "FormPrinter.h"
+#include "tools/common/ToolFiles.h"
 
 #include <filesystem>
 #include <fstream>
@@ -55,38 +56,6 @@ std::optional<TFormcOptions> FormcParseArgs(int Argc, char** Argv) {
   return O;
 }
 
-bool FormcReadFile(const std::string& Path, std::string& Out) {
-  std::error_code Ec;
-  if (!fs::is_regular_file(Path, Ec)) return false;
-  std::ifstream In(Path, std::ios::binary);
-  if (!In) return false;
-  Out.assign(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
-  return !In.bad();
-}
-
-bool FormcWriteIfChanged(const std::string& Path, const std::string& Content) {
-  std::string Old;
-  if (FormcReadFile(Path, Old) && Old == Content) return true;
-  std::string Temp = Path + ".tmp";
-  {
-    std::ofstream Out(Temp, std::ios::binary | std::ios::trunc);
-    if (!(Out << Content) || !Out.flush()) return false;
-  }
-  std::error_code Ec;
-  fs::rename(Temp, Path, Ec);
-  return !Ec;
-}
-
-std::string FormcDepEscape(const std::string& Path) {
-  std::string Out;
-  for (char C : Path) {
-    if (C == ' ' || C == '#' || C == '\\') Out += '\\';
-    if (C == '$') Out += '$';
-    Out += C;
-  }
-  return Out;
-}
-
 std::string FormcRcLine(const TFormObject& Root, const std::string& Output) {
   std::string Name;
   for (char C : Root.ClassName) Name += (C >= 'a' && C <= 'z') ? char(C - 'a' + 'A') : C;
@@ -103,13 +72,12 @@ int FormcCompile(const TFormcOptions& O, const std::string& Source) {
   TFormParser Parser(Source, Base);
   TFormObject Root = Parser.Parse();
   std::string Bytes = EncodeFormStream(Root);
-  bool Ok = FormcWriteIfChanged(O.Output, Bytes);
-  if (Ok && !O.Rc.empty()) Ok = FormcWriteIfChanged(O.Rc, FormcRcLine(Root, O.Output));
+  bool Ok = ToolWriteIfChanged(O.Output, Bytes);
+  if (Ok && !O.Rc.empty()) Ok = ToolWriteIfChanged(O.Rc, FormcRcLine(Root, O.Output));
   if (Ok && !O.Depfile.empty()) {
-    std::string Dep = FormcDepEscape(O.Output) + ":";
-    Dep += " \\\n  " + FormcDepEscape(fs::absolute(O.Input).lexically_normal().string());
-    for (const std::string& In : Parser.GetIncludes()) Dep += " \\\n  " + FormcDepEscape(In);
-    Ok = FormcWriteIfChanged(O.Depfile, Dep + "\n");
+    std::vector<std::string> Inputs{fs::absolute(O.Input).lexically_normal().string()};
+    for (const std::string& In : Parser.GetIncludes()) Inputs.push_back(In);
+    Ok = ToolWriteIfChanged(O.Depfile, ToolDepfile(O.Output, Inputs));
   }
   if (!Ok) {
     std::cerr << "formc: cannot write the outputs of '" << O.Input << "'\n";
@@ -124,14 +92,14 @@ int FormcPrint(const TFormcOptions& O, const std::string& Bytes) {
     std::cout << Text;
     return std::cout.flush() ? 0 : 1;
   }
-  if (FormcWriteIfChanged(O.Output, Text)) return 0;
+  if (ToolWriteIfChanged(O.Output, Text)) return 0;
   std::cerr << "formc: cannot write '" << O.Output << "'\n";
   return 1;
 }
 
 int FormcRun(const TFormcOptions& O) {
   std::string Input;
-  if (!FormcReadFile(O.Input, Input)) {
+  if (!ToolReadFile(O.Input, Input)) {
     std::cerr << "formc: cannot read '" << O.Input << "'\n";
     return 1;
   }

@@ -49,16 +49,6 @@ std::string NameExpr(const TResourceItem& Item) {
                            : CString(Item.Name);
 }
 
-std::string DepEscape(const std::string& Path) {
-  std::string Out;
-  for (char C : Path) {
-    if (C == ' ' || C == '#' || C == '\\') Out += '\\';
-    if (C == '$') Out += '$';
-    Out += C;
-  }
-  return Out;
-}
-
 } // namespace
 
 std::string GenerateSource(const std::string& ScriptName, const TResourceScript& Script,
@@ -96,10 +86,4 @@ std::string GenerateHeader(const std::string& ScriptName, const TResourceScript&
   for (std::size_t I = 0; I < Script.Strings.size(); ++I)
     Out += (I ? ", " : "") + Script.Strings[I].Symbol;
   return Out + "}};\n";
-}
-
-std::string GenerateDepfile(const std::string& Target, const std::vector<std::string>& Inputs) {
-  std::string Out = DepEscape(Target) + ":";
-  for (const std::string& In : Inputs) Out += " \\\n  " + DepEscape(In);
-  return Out + "\n";
 }

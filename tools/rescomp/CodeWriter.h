@@ -1,6 +1,5 @@
 // Writes rescomp's outputs: the C++ source that registers the resources at
-// start-up, the header of string constants, and the depfile that makes
-// the build rerun rescomp when the script or any file it names changes.
+// start-up and the header of string constants.
 #pragma once
 
 #include "ImageFiles.h"
@@ -21,5 +20,3 @@ std::string GenerateSource(const std::string& ScriptName, const TResourceScript&
 // TableName names the constexpr array of every string record in the header.
 std::string GenerateHeader(const std::string& ScriptName, const TResourceScript& Script,
                            const std::string& TableName);
-
-std::string GenerateDepfile(const std::string& Target, const std::vector<std::string>& Inputs);

@@ -11,6 +11,7 @@
 // alone does not recompile everything that includes the header.
 #include "CodeWriter.h"
 #include "ScriptParser.h"
+#include "tools/common/ToolFiles.h"
 
 #include <filesystem>
 #include <fstream>
@@ -50,21 +51,13 @@ std::optional<TOptions> ParseArgs(int Argc, char** Argv) {
   return O;
 }
 
-bool ReadFile(const fs::path& Path, std::string& Out) {
-  std::error_code Ec;
-  if (!fs::is_regular_file(Path, Ec)) return false;
-  std::ifstream In(Path, std::ios::binary);
-  if (!In) return false;
-  Out.assign(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
-  return !In.bad();
-}
-
 TBytes LoadItem(const TResourceItem& Item, const fs::path& Path) {
   std::error_code Ec;
   std::string Raw;
   if (fs::is_regular_file(Path, Ec) && fs::file_size(Path, Ec) > MaxResourceFile)
     throw EScriptError(Item.FilePos, "'" + Item.File + "' is too large (limit 64 MiB)");
-  if (!ReadFile(Path, Raw)) throw EScriptError(Item.FilePos, "cannot open '" + Item.File + "'");
+  if (!ToolReadFile(Path.string(), Raw))
+    throw EScriptError(Item.FilePos, "cannot open '" + Item.File + "'");
   TBytes Data(Raw.begin(), Raw.end());
   try {
     if (Item.Kind == TResourceKind::Bitmap) return PackedDibFromBmp(Data);
@@ -75,19 +68,6 @@ TBytes LoadItem(const TResourceItem& Item, const fs::path& Path) {
                        "'" + Item.File + "' is not a valid " + What + ": " + E.what());
   }
   return Data;
-}
-
-bool WriteIfChanged(const std::string& Path, const std::string& Content) {
-  std::string Old;
-  if (ReadFile(Path, Old) && Old == Content) return true;
-  std::string Temp = Path + ".tmp";
-  {
-    std::ofstream Out(Temp, std::ios::binary | std::ios::trunc);
-    if (!(Out << Content) || !Out.flush()) return false;
-  }
-  std::error_code Ec;
-  fs::rename(Temp, Path, Ec);
-  return !Ec;
 }
 
 std::string DefaultTableName(const std::string& Header) {
@@ -101,7 +81,7 @@ std::string DefaultTableName(const std::string& Header) {
 
 int Compile(const TOptions& O) {
   std::string Source;
-  if (!ReadFile(O.Script, Source)) {
+  if (!ToolReadFile(O.Script, Source)) {
     std::cerr << "rescomp: cannot read '" << O.Script << "'\n";
     return 1;
   }
@@ -123,10 +103,10 @@ int Compile(const TOptions& O) {
       Loaded.push_back({&Item, LoadItem(Item, Path)});
       Inputs.push_back(Path.string());
     }
-    bool Ok = WriteIfChanged(O.Output, GenerateSource(ScriptName, Script, Loaded));
+    bool Ok = ToolWriteIfChanged(O.Output, GenerateSource(ScriptName, Script, Loaded));
     if (Ok && !O.Header.empty())
-      Ok = WriteIfChanged(O.Header, GenerateHeader(ScriptName, Script, Table));
-    if (Ok && !O.Depfile.empty()) Ok = WriteIfChanged(O.Depfile, GenerateDepfile(O.Output, Inputs));
+      Ok = ToolWriteIfChanged(O.Header, GenerateHeader(ScriptName, Script, Table));
+    if (Ok && !O.Depfile.empty()) Ok = ToolWriteIfChanged(O.Depfile, ToolDepfile(O.Output, Inputs));
     if (!Ok) {
       std::cerr << "rescomp: cannot write the outputs of '" << O.Script << "'\n";
       return 1;

@@ -1,33 +1,9 @@
 // Columns count bytes, as compilers do, so a message points at the same
 // place whatever the editor's idea of a wide character.
 #include "ScriptLexer.h"
+#include "tools/common/LexChars.h"
 
 #include <cstdio>
-
-namespace {
-
-bool IsIdentStart(char C) { return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_'; }
-bool IsDigit(char C) { return C >= '0' && C <= '9'; }
-bool IsIdentChar(char C) { return IsIdentStart(C) || IsDigit(C); }
-
-int HexValue(char C) {
-  if (IsDigit(C)) return C - '0';
-  if (C >= 'a' && C <= 'f') return C - 'a' + 10;
-  if (C >= 'A' && C <= 'F') return C - 'A' + 10;
-  return -1;
-}
-
-std::string Describe(char C) {
-  unsigned char U = static_cast<unsigned char>(C);
-  char Buf[32];
-  if (U >= 0x21 && U < 0x7F)
-    std::snprintf(Buf, sizeof Buf, "'%c'", C);
-  else
-    std::snprintf(Buf, sizeof Buf, "byte 0x%02X", U);
-  return Buf;
-}
-
-} // namespace
 
 char TScriptLexer::Peek(std::size_t Ahead) const {
   return FPos + Ahead < FSource.size() ? FSource[FPos + Ahead] : '\0';
@@ -71,8 +47,8 @@ TToken TScriptLexer::Next() {
   T.Pos = Here();
   if (FPos >= FSource.size()) return T;
   char C = Peek();
-  if (IsIdentStart(C)) return ReadIdentifier();
-  if (IsDigit(C)) return ReadNumber();
+  if (LexIdentStart(C)) return ReadIdentifier();
+  if (LexDigit(C)) return ReadNumber();
   if (C == '"') return ReadString();
   if (C == '{' || C == '}' || C == ',') {
     T.Kind =
@@ -82,14 +58,14 @@ TToken TScriptLexer::Next() {
     return T;
   }
   if (C == '#') throw EScriptError(T.Pos, "preprocessor directives are not supported");
-  throw EScriptError(T.Pos, "unexpected " + Describe(C));
+  throw EScriptError(T.Pos, "unexpected " + LexDescribe(C));
 }
 
 TToken TScriptLexer::ReadIdentifier() {
   TToken T;
   T.Kind = TTokenKind::Identifier;
   T.Pos = Here();
-  while (IsIdentChar(Peek())) {
+  while (LexIdentChar(Peek())) {
     T.Text += Peek();
     Advance();
   }
@@ -105,11 +81,11 @@ TToken TScriptLexer::ReadNumber() {
     Base = 16;
     Advance();
     Advance();
-    if (HexValue(Peek()) < 0) throw EScriptError(T.Pos, "invalid number");
+    if (LexHexValue(Peek()) < 0) throw EScriptError(T.Pos, "invalid number");
   }
   constexpr std::uint64_t Saturated = std::uint64_t(1) << 40;
-  while (IsIdentChar(Peek())) {
-    int Digit = Base == 16 ? HexValue(Peek()) : (IsDigit(Peek()) ? Peek() - '0' : -1);
+  while (LexIdentChar(Peek())) {
+    int Digit = Base == 16 ? LexHexValue(Peek()) : (LexDigit(Peek()) ? Peek() - '0' : -1);
     if (Digit < 0) throw EScriptError(T.Pos, "invalid number");
     T.Value = T.Value >= Saturated ? Saturated : T.Value * Base + std::uint64_t(Digit);
     T.Text += Peek();
@@ -150,8 +126,8 @@ char TScriptLexer::ReadEscape() {
   case '"': Advance(); return '"';
   case '\\': Advance(); return '\\';
   case 'x': {
-    int High = HexValue(Peek(1));
-    int Low = HexValue(Peek(2));
+    int High = LexHexValue(Peek(1));
+    int Low = LexHexValue(Peek(2));
     if (High < 0 || Low < 0) throw EScriptError(Start, "\\x must be followed by two hex digits");
     Advance();
     Advance();
@@ -162,7 +138,7 @@ char TScriptLexer::ReadEscape() {
     if (FPos >= FSource.size() || C == '\n' || C == '\r')
       throw EScriptError(Start, "unterminated string");
     if (static_cast<unsigned char>(C) < 0x21 || static_cast<unsigned char>(C) >= 0x7F)
-      throw EScriptError(Start, "unknown escape sequence before " + Describe(C));
+      throw EScriptError(Start, "unknown escape sequence before " + LexDescribe(C));
     throw EScriptError(Start, "unknown escape sequence '\\" + std::string(1, C) + "'");
   }
 }
