@@ -80,6 +80,9 @@ public:
   // while the button is held, reporting Configured events. The release
   // that ends the move is the desktop's and is not reported.
   virtual void BeginMoveDrag(HWND Wnd, TPoint Pos) = 0;
+  // Wnd (any window, null when released) now has the mouse capture: every
+  // pointer event, wherever on the screen, belongs to it until released.
+  virtual void CaptureChanged(HWND Wnd) = 0;
   // Pointer position, in screen coordinates.
   virtual TPoint CursorPos() = 0;
   virtual void SetCursorPos(TPoint Pos) = 0;

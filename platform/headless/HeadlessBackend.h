@@ -38,6 +38,9 @@ public:
   void SurfaceChanged(HWND Wnd, const TRect& Dirty) override;
   void CursorChanged(HWND Wnd, int ShapeId) override;
   void BeginMoveDrag(HWND Wnd, TPoint Pos) override;
+  // Every synthetic pointer event already lies on this screen and reaches
+  // the capture window through the window layer: nothing to grab.
+  void CaptureChanged(HWND) override {}
   TPoint CursorPos() override { return FInput.Pointer(); }
   void SetCursorPos(TPoint Pos) override;
 

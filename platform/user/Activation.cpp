@@ -111,6 +111,7 @@ HWND SetCapture(HWND wnd) {
   HWND Old = WmFindLive(S.Capture) ? S.Capture : nullptr;
   if (!WmFindLive(wnd) || Old == wnd) return Old;
   S.Capture = wnd;
+  Backend().CaptureChanged(wnd);
   if (Old) SendMessage(Old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(wnd));
   return Old;
 }
@@ -119,6 +120,7 @@ BOOL ReleaseCapture() {
   TWmState& S = Wm();
   HWND Old = S.Capture;
   S.Capture = nullptr;
+  if (Old) Backend().CaptureChanged(nullptr);
   if (WmFindLive(Old)) SendMessage(Old, WM_CAPTURECHANGED, 0, 0);
   return TRUE;
 }

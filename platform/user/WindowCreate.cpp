@@ -109,7 +109,10 @@ void SendDestroy(TWindow& W) {
   TWmState& S = Wm();
   W.Destroying = true;
   if (S.Focus == W.Handle) S.Focus = nullptr;
-  if (S.Capture == W.Handle) S.Capture = nullptr;
+  if (S.Capture == W.Handle) {
+    S.Capture = nullptr;
+    Backend().CaptureChanged(nullptr);
+  }
   CallWindowProc(W.Proc, W.Handle, WM_DESTROY, 0, 0);
   std::vector<HWND> Kids = W.Children;
   for (HWND K : Kids)

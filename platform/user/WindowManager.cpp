@@ -261,7 +261,11 @@ void WmReset() {
   S.Input.clear();
   S.Timers.clear();
   S.QuitPending = false;
-  S.Active = S.Focus = S.Capture = S.PointerWnd = nullptr;
+  if (S.Capture) {
+    S.Capture = nullptr;
+    Backend().CaptureChanged(nullptr);
+  }
+  S.Active = S.Focus = S.PointerWnd = nullptr;
   S.Cursor = nullptr;
   std::fill(std::begin(S.Keys), std::end(S.Keys), 0);
   S.ClickWnd = nullptr;

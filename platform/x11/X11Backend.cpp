@@ -85,6 +85,9 @@ void TX11Backend::WindowDestroyed(HWND Wnd) {
   if (FFocus == W->Id) FFocus = 0;
   if (FDrag.Wnd == Wnd) FDrag = TDrag{};
   if (FActive == Wnd) FActive = nullptr;
+  if (FCaptureRoot == Wnd) FCaptureRoot = nullptr;
+  // The server ends a grab on a window that goes away by itself.
+  if (FGrab == W->Id) FGrab = 0;
   FPainter.Forget(W->Id);
   FInput.Forget(W->Id);
   if (FBar.Remove(Wnd)) RefreshBar();
@@ -301,12 +304,44 @@ void TX11Backend::BeginMoveDrag(HWND Wnd, TPoint Pos) {
     // The manager needs the pointer the press grabbed for us.
     constexpr long kMove = 8, kButton = 1;
     XUngrabPointer(FConn.Dpy(), CurrentTime);
+    FGrab = 0;
     FConn.SendRootMessage(W->Id, FConn.Atoms().NetWmMoveResize, Pos.X, Pos.Y, kMove, kButton,
                           kSourceApplication);
     XFlush(FConn.Dpy());
     return;
   }
   FDrag = TDrag{Root, Pos, R};
+}
+
+// A press outside every window of ours (on another program, on the
+// desktop) never reaches us unless the pointer is grabbed, so a capture
+// grabs it on the capture's top-level window. Owner events keep events
+// over our own windows going to those windows as before; the rest come to
+// the grab window and, lying outside it, become desktop events at their
+// screen point. A grab another client holds, or a window not on screen
+// yet (it is grabbed once mapped), only narrows the capture to our own
+// windows.
+void TX11Backend::CaptureChanged(HWND Wnd) {
+  FCaptureRoot = Wnd ? GetAncestor(Wnd, GA_ROOT) : nullptr;
+  GrabForCapture();
+}
+
+void TX11Backend::GrabForCapture() {
+  if (FConn.Lost()) return;
+  TX11Window* W = FCaptureRoot ? FTable.Find(FCaptureRoot) : nullptr;
+  if (W && W->Id == FGrab) return;
+  Display* D = FConn.Dpy();
+  int Result = GrabNotViewable;
+  if (W) {
+    constexpr unsigned kGrabMask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
+    Result = XGrabPointer(D, W->Id, True, kGrabMask, GrabModeAsync, GrabModeAsync, None, None,
+                          CurrentTime);
+  }
+  // Ungrabbing is harmless when this client holds no grab, and the record
+  // may trail the server (an unmap it reported ended a grab made since).
+  if (Result != GrabSuccess) XUngrabPointer(D, CurrentTime);
+  FGrab = Result == GrabSuccess ? W->Id : 0;
+  XFlush(D);
 }
 
 TPoint TX11Backend::CursorPos() {

@@ -46,6 +46,7 @@ public:
   void SurfaceChanged(HWND Wnd, const TRect& Dirty) override;
   void CursorChanged(HWND Wnd, int ShapeId) override;
   void BeginMoveDrag(HWND Wnd, TPoint Pos) override;
+  void CaptureChanged(HWND Wnd) override;
   TPoint CursorPos() override;
   void SetCursorPos(TPoint Pos) override;
 
@@ -76,6 +77,8 @@ private:
   void RefreshBar();
   void RequestFocus(TX11Window& W);
   void MarkAllDirty(TX11Window& W);
+  // Makes the pointer grab follow the capture's top-level window.
+  void GrabForCapture();
   // Reads every event the server has sent so far.
   void ReadEvents();
   void Push(TDesktopEvent::TKind Kind, HWND Wnd);
@@ -115,6 +118,10 @@ private:
   TPoint FPointer{0, 0};
   // Server time of the last press, for activation requests.
   Time FUserTime = CurrentTime;
+  // The top-level window of the capture window, and the X window the
+  // pointer is grabbed on for it (0 while none is).
+  HWND FCaptureRoot = nullptr;
+  Window FGrab = 0;
 
   // A caption drag the desktop runs itself (no window manager).
   struct TDrag {

@@ -12,6 +12,28 @@
 
 #include <algorithm>
 
+namespace {
+
+// Whether a pointer event reported to the grab window happened outside it
+// (over another program or the desktop): it then belongs to no window of
+// ours, and the window layer hit-tests its screen point.
+bool X11GrabEventOutside(const XEvent& E, HWND Wnd) {
+  int X, Y;
+  switch (E.type) {
+  case ButtonPress:
+  case ButtonRelease: X = E.xbutton.x, Y = E.xbutton.y; break;
+  case MotionNotify: X = E.xmotion.x, Y = E.xmotion.y; break;
+  case EnterNotify:
+  case LeaveNotify: X = E.xcrossing.x, Y = E.xcrossing.y; break;
+  default: return false;
+  }
+  TRect R;
+  if (!GetWindowRect(Wnd, &R)) return false;
+  return X < 0 || Y < 0 || X >= R.Width() || Y >= R.Height();
+}
+
+} // namespace
+
 void TX11Backend::HandleEvent(XEvent& E) {
   bool Filtered = XFilterEvent(&E, None) == True;
   if (Filtered && E.type != KeyPress) return;
@@ -34,7 +56,8 @@ void TX11Backend::HandleEvent(XEvent& E) {
   if (HandleDrag(E)) return;
   TX11Window* W = FTable.FindX(E.xany.window);
   if (!W) return;
-  if (FInput.Translate(E, W->Wnd, Filtered, FQueue)) return;
+  HWND Target = W->Id == FGrab && X11GrabEventOutside(E, W->Wnd) ? nullptr : W->Wnd;
+  if (FInput.Translate(E, Target, Filtered, FQueue)) return;
   HandleWindowEvent(*W, E);
 }
 
@@ -48,7 +71,11 @@ void TX11Backend::HandleWindowEvent(TX11Window& W, XEvent& E) {
   }
   case ConfigureNotify: OnConfigure(W, E.xconfigure); break;
   case MapNotify: OnMap(W); break;
-  case UnmapNotify: W.Viewable = false; break;
+  case UnmapNotify:
+    W.Viewable = false;
+    // The server ended the grab with the window's time on screen.
+    if (FGrab == W.Id) FGrab = 0;
+    break;
   case ReparentNotify: W.Parent = E.xreparent.parent; break;
   case FocusIn: OnFocusIn(W, E.xfocus); break;
   case FocusOut: OnFocusOut(W, E.xfocus); break;
@@ -136,6 +163,7 @@ void TX11Backend::OnMap(TX11Window& W) {
     FHints.Reassert(W.Id, W.Role);
   }
   if (!FManaged) FStacker.Restacked(W.Wnd, false);
+  if (FCaptureRoot == W.Wnd) GrabForCapture();
   if (FActive != W.Wnd) return;
   // The map may be old news: a window the user minimised since must not
   // be brought back by an activation request.
