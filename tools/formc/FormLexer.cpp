@@ -30,8 +30,7 @@ bool FindInvalidUtf8(std::string_view Source, TFormPos& Where) {
   return false;
 }
 
-TFormLexer::TFormLexer(std::string_view Source)
-    : FSource(Source), FPos(Source.starts_with("\xEF\xBB\xBF") ? 3 : 0) {}
+TFormLexer::TFormLexer(std::string_view Source) : TSourceCursor(Source) {}
 
 std::vector<TFormToken> TFormLexer::Tokenize() {
   TFormPos Bad;
@@ -41,21 +40,6 @@ std::vector<TFormToken> TFormLexer::Tokenize() {
   do Tokens.push_back(Next());
   while (Tokens.back().Kind != TFormTokenKind::EndOfFile);
   return Tokens;
-}
-
-char TFormLexer::Peek(std::size_t Ahead) const {
-  return FPos + Ahead < FSource.size() ? FSource[FPos + Ahead] : '\0';
-}
-
-void TFormLexer::Advance() {
-  if (FPos >= FSource.size()) return;
-  if (FSource[FPos] == '\n') {
-    ++FLine;
-    FColumn = 1;
-  } else {
-    ++FColumn;
-  }
-  ++FPos;
 }
 
 void TFormLexer::SkipSpaceAndComments() {

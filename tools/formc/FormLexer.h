@@ -8,6 +8,7 @@
 #pragma once
 
 #include "FormError.h"
+#include "tools/common/SourceCursor.h"
 
 #include <cstdint>
 #include <string>
@@ -25,7 +26,7 @@ struct TFormToken {
   TFormPos Pos;
 };
 
-class TFormLexer {
+class TFormLexer : private TSourceCursor {
 public:
   // The source must be UTF-8; a byte order mark is skipped.
   explicit TFormLexer(std::string_view Source);
@@ -41,14 +42,7 @@ private:
   void ReadQuoted(std::string& Out);
   void ReadCharCode(std::string& Out);
   TFormToken ReadBinary();
-  char Peek(std::size_t Ahead = 0) const;
-  void Advance();
   TFormPos Here() const { return {FLine, FColumn}; }
-
-  std::string_view FSource;
-  std::size_t FPos;
-  int FLine = 1;
-  int FColumn = 1;
 };
 
 // The place of the first byte that is not valid UTF-8, if any.

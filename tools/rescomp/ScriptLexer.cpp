@@ -5,21 +5,6 @@
 
 #include <cstdio>
 
-char TScriptLexer::Peek(std::size_t Ahead) const {
-  return FPos + Ahead < FSource.size() ? FSource[FPos + Ahead] : '\0';
-}
-
-void TScriptLexer::Advance() {
-  if (FPos >= FSource.size()) return;
-  if (FSource[FPos] == '\n') {
-    ++FLine;
-    FColumn = 1;
-  } else {
-    ++FColumn;
-  }
-  ++FPos;
-}
-
 void TScriptLexer::SkipSpaceAndComments() {
   while (FPos < FSource.size()) {
     char C = Peek();

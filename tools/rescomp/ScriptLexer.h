@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ScriptError.h"
+#include "tools/common/SourceCursor.h"
 
 #include <cstdint>
 #include <string>
@@ -19,12 +20,10 @@ struct TToken {
   TSourcePos Pos;
 };
 
-class TScriptLexer {
+class TScriptLexer : private TSourceCursor {
 public:
-  // A UTF-8 byte order mark, which Windows editors put in front of files
-  // they save as UTF-8, is skipped without moving the column.
-  explicit TScriptLexer(std::string_view Source)
-      : FSource(Source), FPos(Source.starts_with("\xEF\xBB\xBF") ? 3 : 0) {}
+  // A UTF-8 byte order mark is skipped without moving the column.
+  explicit TScriptLexer(std::string_view Source) : TSourceCursor(Source) {}
   // The next token; throws EScriptError on malformed input.
   TToken Next();
 
@@ -34,12 +33,5 @@ private:
   TToken ReadNumber();
   TToken ReadString();
   char ReadEscape();
-  char Peek(std::size_t Ahead = 0) const;
-  void Advance();
   TSourcePos Here() const { return {FLine, FColumn}; }
-
-  std::string_view FSource;
-  std::size_t FPos;
-  int FLine = 1;
-  int FColumn = 1;
 };
