@@ -1,12 +1,12 @@
 // Runs the built rescomp on the fixture scripts in data/: good scripts must
 // produce the registration source, the string header and a depfile;
 // broken ones must fail with the exact file:line:column message.
+#include "support/ToolRun.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,27 +17,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using TRun = TToolRun;
+
+TRun RunRescomp(const std::string& Args) { return RunTool(TAVREL_RESCOMP, Args); }
+
 const std::string DataDir = TAVREL_TEST_DATA;
 
-struct TRun {
-  int Status;
-  std::string Output;
-};
-
 std::string Quote(const std::string& S) { return "'" + S + "'"; }
-
-TRun RunRescomp(const std::string& Args) {
-  std::string Command = Quote(TAVREL_RESCOMP) + " " + Args + " 2>&1";
-  TRun R{-1, {}};
-  FILE* Pipe = popen(Command.c_str(), "r");
-  if (!Pipe) return R;
-  std::array<char, 512> Buf;
-  std::size_t N;
-  while ((N = fread(Buf.data(), 1, Buf.size(), Pipe)) > 0) R.Output.append(Buf.data(), N);
-  int Raw = pclose(Pipe);
-  R.Status = WIFEXITED(Raw) ? WEXITSTATUS(Raw) : -1;
-  return R;
-}
 
 std::string ReadAll(const fs::path& P) {
   std::ifstream In(P, std::ios::binary);

@@ -6,11 +6,10 @@
 #include "FormEncoder.h"
 #include "FormParser.h"
 #include "FormPrinter.h"
+#include "support/ToolRun.h"
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -58,23 +57,9 @@ inline void FormcWriteAll(const std::filesystem::path& P, const std::string& Byt
   Out << Bytes;
 }
 
-struct TFormcRun {
-  int Status;
-  std::string Output; // stdout and stderr together
-};
+using TFormcRun = TToolRun;
 
-inline TFormcRun FormcRun(const std::string& Args) {
-  std::string Command = std::string("'") + TAVREL_FORMC + "' " + Args + " 2>&1";
-  TFormcRun R{-1, {}};
-  FILE* Pipe = popen(Command.c_str(), "r");
-  if (!Pipe) return R;
-  std::array<char, 512> Buf;
-  std::size_t N;
-  while ((N = fread(Buf.data(), 1, Buf.size(), Pipe)) > 0) R.Output.append(Buf.data(), N);
-  int Raw = pclose(Pipe);
-  R.Status = WIFEXITED(Raw) ? WEXITSTATUS(Raw) : -1;
-  return R;
-}
+inline TFormcRun FormcRun(const std::string& Args) { return RunTool(TAVREL_FORMC, Args); }
 
 // A fresh folder per test for the tool's outputs.
 inline std::filesystem::path FormcTempDir() {
