@@ -118,6 +118,8 @@ void TGdiInk::PaintSpan(TGdiBitmap& Surface, int X0, int X1, int Y) const {
     if (Copy) return Surface.FillSpan(X0, X1, Y, FColor);
     if (!FUseRop3) return Surface.RopSpan(X0, X1, Y, FColor, FRop2);
   }
+  if (Copy && FKind == TKind::Pattern && Surface.BitsPerPixel() == 32)
+    return CopyPatternSpan32(Surface, X0, X1, Y);
   // Indexed surfaces combine colour-table indexes, as RopSpan and blits do.
   unsigned Mask = IsIndexed(Surface) ? (1u << Surface.BitsPerPixel()) - 1 : 0xFFFFFFu;
   for (int X = X0; X < X1; ++X) {
@@ -127,5 +129,21 @@ void TGdiInk::PaintSpan(TGdiBitmap& Surface, int X0, int X1, int Y) const {
       Surface.WritePixel(X, Y, P);
     else
       WriteValue(Surface, X, Y, Mix(ValueOfColor(Surface, P), ReadValue(Surface, X, Y)) & Mask);
+  }
+}
+
+// Scrollbar troughs and dithered fills are pattern brushes copied onto
+// 32-bit window surfaces: one pattern row serves the whole span, walked
+// column by column instead of looked up per pixel.
+void TGdiInk::CopyPatternSpan32(TGdiBitmap& Surface, int X0, int X1, int Y) const {
+  const int W = FBrush->PatternWidth;
+  const int PY = Wrap(std::int64_t(Y) - FOrgY, FBrush->PatternHeight);
+  const DWORD* PatRow = FBrush->Pattern.data() + std::size_t(PY) * std::size_t(W);
+  int PX = Wrap(std::int64_t(X0) - FOrgX, W);
+  std::uint32_t* Out = reinterpret_cast<std::uint32_t*>(Surface.Row(Y)) + X0;
+  for (int X = X0; X < X1; ++X, ++Out) {
+    const DWORD V = PatRow[PX];
+    *Out = FBrush->PatternMono ? (V ? FBack : FColor) & 0xFFFFFF : V & 0xFFFFFF;
+    if (++PX == W) PX = 0;
   }
 }

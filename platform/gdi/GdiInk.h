@@ -37,6 +37,7 @@ private:
   enum class TKind { None, Solid, Hatch, Pattern };
 
   TRgb32 Mix(TRgb32 P, TRgb32 D) const;
+  void CopyPatternSpan32(TGdiBitmap& Surface, int X0, int X1, int Y) const;
 
   TKind FKind = TKind::None;
   TRgb32 FColor = 0;
