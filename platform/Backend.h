@@ -99,6 +99,10 @@ public:
   // with nothing left to drive it); the window layer then ends the loop
   // with WM_QUIT.
   virtual bool WaitForEvents(std::uint64_t Deadline) = 0;
+  // The window layer took a message off the queue (GetMessage or
+  // PeekMessage with any flags); lets a desktop notice a program that
+  // never falls idle.
+  virtual void MessageTaken() {}
 };
 
 // The desktop in use. The headless desktop is installed on first use when

@@ -90,6 +90,9 @@ struct DRAWITEMSTRUCT {
   ULONG_PTR itemData;
 };
 
+// Sent to a menu window ("#32768"): answers the HMENU it shows, or null.
+inline constexpr UINT MN_GETHMENU = 0x01E1;
+
 // WM_MENUCHAR answers, in the high word of the result.
 inline constexpr LRESULT MNC_IGNORE = 0, MNC_CLOSE = 1, MNC_EXECUTE = 2, MNC_SELECT = 3;
 inline constexpr UINT WM_UNINITMENUPOPUP = 0x0125;

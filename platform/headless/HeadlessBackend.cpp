@@ -8,6 +8,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Utf8.h"
 #include "platform/headless/WindowDump.h"
+#include "platform/user/WindowManager.h"
 
 #include <algorithm>
 
@@ -134,7 +135,28 @@ void THeadlessBackend::SetCursorPos(TPoint Pos) { FInput.MoveTo(ClampToScreen(Po
 // loop's idle call answers false at once, because nothing can feed it
 // while the outer handler is still running, and a quit is better than a
 // program that hangs.
+bool THeadlessBackend::PollEvent(TDesktopEvent& Event) {
+  CountBusy();
+  return FInput.Poll(Event);
+}
+
+void THeadlessBackend::SetWatchdog(std::uint64_t Limit, std::function<void()> OnRunaway) {
+  FWatchLimit = OnRunaway ? Limit : 0;
+  FOnRunaway = std::move(OnRunaway);
+  FBusy = 0;
+}
+
+// Counting stops at the limit, so the handler runs once per busy stretch
+// even if it returns and the program carries on.
+void THeadlessBackend::CountBusy() {
+  if (FWatchLimit == 0 || FBusy > FWatchLimit) return;
+  if (++FBusy <= FWatchLimit) return;
+  std::function<void()> Handler = FOnRunaway;
+  Handler();
+}
+
 bool THeadlessBackend::WaitForEvents(std::uint64_t) {
+  FBusy = 0;
   if (!FInput.Empty()) return true;
   if (!FIdle || FInIdle) return false;
   // A copy: the handler may replace or clear itself while it runs.
@@ -184,6 +206,8 @@ bool THeadlessBackend::SaveScreenshot(const std::string& PngPath) {
 }
 
 std::string THeadlessBackend::DumpWindows() { return DumpWindowTree(); }
+
+std::vector<HWND> THeadlessBackend::TopLevelWindows() { return WmZOrder(); }
 
 // ---- input ----
 

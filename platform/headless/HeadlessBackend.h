@@ -45,8 +45,9 @@ public:
   void SetCursorPos(TPoint Pos) override;
 
   std::uint64_t Now() override { return FInput.Now(); }
-  bool PollEvent(TDesktopEvent& Event) override { return FInput.Poll(Event); }
+  bool PollEvent(TDesktopEvent& Event) override;
   bool WaitForEvents(std::uint64_t Deadline) override;
+  void MessageTaken() override { CountBusy(); }
 
   // ---- THeadlessDesktop ----
   void SetScreen(int Width, int Height, int WorkHeight) override;
@@ -64,6 +65,7 @@ public:
   void AdvanceTime(std::uint64_t Milliseconds) override;
 
   void SetIdleHandler(std::function<bool()> Handler) override { FIdle = std::move(Handler); }
+  void SetWatchdog(std::uint64_t Limit, std::function<void()> OnRunaway) override;
   void PumpUntilIdle() override;
 
   const TGdiBitmap& Screenshot() override { return FCompositor.Compose(); }
@@ -72,6 +74,8 @@ public:
   void RepaintScreen() override { FCompositor.DamageAll(); }
   std::string DumpWindows() override;
   int CursorShape() override { return FCursorShape; }
+  std::vector<HWND> TopLevelWindows() override;
+  TRect MinimizedBar(HWND Wnd) override { return FMinimized.BarOf(Wnd); }
 
 private:
   // Damages where Wnd was last seen and where it is now, and remembers
@@ -79,6 +83,8 @@ private:
   void Touch(HWND Wnd);
   bool Showing(HWND Wnd);
   TPoint ClampToScreen(int X, int Y) const;
+  // One more message or event since the queue last fell idle.
+  void CountBusy();
 
   int FWidth = 1280, FHeight = 1024, FWorkHeight = 994;
   bool FConstantAlpha = true;
@@ -95,4 +101,8 @@ private:
 
   std::function<bool()> FIdle;
   bool FInIdle = false;
+
+  std::uint64_t FWatchLimit = 0;
+  std::uint64_t FBusy = 0;
+  std::function<void()> FOnRunaway;
 };

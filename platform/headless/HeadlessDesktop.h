@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TGdiBitmap;
 
@@ -54,6 +55,12 @@ public:
   // give; the loop then receives WM_QUIT. Without a handler the same as
   // false.
   virtual void SetIdleHandler(std::function<bool()> Handler) = 0;
+  // Runaway guard for programs driven through the idle handler: when the
+  // program takes more than Limit messages or desktop events without its
+  // queue falling idle once (it posts to itself for ever, or spins in a
+  // loop of its own that keeps dispatching), OnRunaway is called, once
+  // per such stretch. A Limit of 0 or a null OnRunaway turns it off.
+  virtual void SetWatchdog(std::uint64_t Limit, std::function<void()> OnRunaway) = 0;
   // Dispatches messages until none is waiting (posted, input, paint or due
   // timer); for tests that drive the program from outside any loop.
   virtual void PumpUntilIdle() = 0;
@@ -73,4 +80,11 @@ public:
   // The IDC_* number of the cursor shape the desktop shows now; 0 while
   // the program shows none (SetCursor(nullptr)).
   virtual int CursorShape() = 0;
+  // Every top-level window, visible or not, top of the stacking order
+  // first.
+  virtual std::vector<HWND> TopLevelWindows() = 0;
+  // The bar (screen coordinates) that stands for minimised top-level
+  // window Wnd on the desktop's row, the place a click restores it from;
+  // empty when Wnd has none.
+  virtual TRect MinimizedBar(HWND Wnd) = 0;
 };

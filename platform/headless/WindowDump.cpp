@@ -111,6 +111,8 @@ std::string DumpWindowLine(HWND Wnd) {
          " minimized=" + (IsIconic(Wnd) ? "1" : "0");
 }
 
+std::string DumpWindowRegion(HWND Wnd) { return IsWindow(Wnd) ? RegionText(Wnd) : "none"; }
+
 std::string DumpWindowTree() {
   std::string Out;
   const std::vector<HWND> Order = WmZOrder();

@@ -19,3 +19,5 @@
 std::string DumpWindowTree();
 // The line of one window, without indent or line break.
 std::string DumpWindowLine(HWND Wnd);
+// The region field of that line alone: "none", "empty" or the rectangles.
+std::string DumpWindowRegion(HWND Wnd);

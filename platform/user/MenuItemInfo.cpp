@@ -3,6 +3,7 @@
 // state queries. Every entry is named by position or by command (see
 // TMenuTable::Locate); every change bumps the menu's version so that a
 // showing menu lays itself out again.
+#include "platform/user/MenuLoop.h"
 #include "platform/user/MenuTable.h"
 
 #include <algorithm>
@@ -70,6 +71,14 @@ UINT MenuStateFlags(const TMenuEntry& E) {
   return Flags;
 }
 
+// The selection lives in the running menu loop, not in the entry: the
+// selected entry of an open menu answers MFS_HILITE as on the original
+// desktop, and no stale bit stays behind once the menu has closed.
+UINT MenuInfoHilite(const TMenuTable::TPlace& P) {
+  TMenuLoop* Loop = TMenuLoop::Current();
+  return Loop && Loop->IsSelected(P.Menu, P.Index) ? MFS_HILITE : 0;
+}
+
 bool MenuRemoveEntry(HMENU menu, UINT item, UINT flags, bool DestroySub) {
   TMenuTable& T = TMenuTable::Instance();
   TMenuTable::TPlace P;
@@ -119,7 +128,7 @@ BOOL GetMenuItemInfo(HMENU menu, UINT item, BOOL byPosition, MENUITEMINFOA* info
   const TMenuEntry& E = P.Entry();
   UINT Mask = info->fMask;
   if (Mask & (MIIM_TYPE | MIIM_FTYPE)) info->fType = E.Type;
-  if (Mask & MIIM_STATE) info->fState = E.State;
+  if (Mask & MIIM_STATE) info->fState = E.State | MenuInfoHilite(P);
   if (Mask & MIIM_ID) info->wID = E.Id;
   if (Mask & MIIM_SUBMENU) info->hSubMenu = E.SubMenu;
   if (Mask & MIIM_CHECKMARKS) {
@@ -176,7 +185,7 @@ UINT GetMenuState(HMENU menu, UINT item, UINT flags) {
   TMenuTable::TPlace P;
   if (!T.Locate(menu, item, (flags & MF_BYPOSITION) != 0, P)) return 0xFFFFFFFFu;
   const TMenuEntry& E = P.Entry();
-  UINT Flags = MenuStateFlags(E);
+  UINT Flags = MenuStateFlags(E) | MenuInfoHilite(P);
   // A sub-menu entry answers its sub-menu's entry count in the high byte.
   if (TMenuTable::TMenu* Sub = T.Find(E.SubMenu))
     Flags = (UINT(std::min<std::size_t>(Sub->Entries.size(), 0xFF)) << 8) | (Flags & 0xFF);

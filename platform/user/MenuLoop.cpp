@@ -265,6 +265,18 @@ bool TMenuLoop::ItemRect(HMENU Menu, UINT Pos, RECT& Out) const {
   return false;
 }
 
+HMENU TMenuLoop::MenuOfWindow(HWND Wnd) const {
+  for (const TMenuLevel& L : FLevels)
+    if (L.Wnd == Wnd) return L.Menu;
+  return nullptr;
+}
+
+bool TMenuLoop::IsSelected(HMENU Menu, std::size_t Pos) const {
+  for (const TMenuLevel& L : FLevels)
+    if (L.Menu == Menu && L.Selected >= 0 && std::size_t(L.Selected) == Pos) return true;
+  return false;
+}
+
 UINT TMenuLoop::Run(int X, int Y, bool& Shown) {
   Notify(WM_ENTERMENULOOP, TRUE, 0);
   Shown = !FDone && IsMenu(FMenu) && OpenLevel(FMenu, 0, X, Y);

@@ -53,6 +53,10 @@ public:
   // Screen rectangle of entry Pos of Menu where it shows.
   bool ItemRect(HMENU Menu, UINT Pos, RECT& Out) const;
   HWND TopWindow() const { return FLevels.empty() ? nullptr : FLevels[0].Wnd; }
+  // The menu that window Wnd shows; null when it shows none.
+  HMENU MenuOfWindow(HWND Wnd) const;
+  // Whether entry Pos of Menu is the selected one of its open level.
+  bool IsSelected(HMENU Menu, std::size_t Pos) const;
 
 private:
   // MenuLoop.cpp

@@ -20,6 +20,10 @@ LRESULT TMenuWindow::Proc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
     if (TMenuLoop* Loop = TMenuLoop::Current(); Loop && Loop->Paint(Wnd)) return 0;
     return DefWindowProc(Wnd, Msg, WParam, LParam);
   case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+  case MN_GETHMENU: {
+    TMenuLoop* Loop = TMenuLoop::Current();
+    return Loop ? reinterpret_cast<LRESULT>(Loop->MenuOfWindow(Wnd)) : 0;
+  }
   case WM_DESTROY:
     if (TMenuLoop* Loop = TMenuLoop::Current()) Loop->WindowDestroyed(Wnd);
     return 0;

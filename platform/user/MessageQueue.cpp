@@ -98,6 +98,7 @@ std::uint64_t NextTimerDue() {
 }
 
 void Remember(const MSG& M) {
+  Backend().MessageTaken();
   TWmState& S = Wm();
   S.Last = M;
   TPoint P = Backend().CursorPos();
