@@ -5,6 +5,8 @@
 #include "framework/classes/ClassBuilder.h"
 #include "framework/controls/Image.h"
 
+TFormLogo* FormLogo = nullptr;
+
 const TClass& TFormLogo::StaticClass() {
   static const TClass Class =
       TClassBuilder<TFormLogo>("TFormLogo").Field("Image1", &TFormLogo::Image1).Build();

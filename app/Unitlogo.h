@@ -15,3 +15,5 @@ public:
 
   TImage* Image1 = nullptr;
 };
+
+extern TFormLogo* FormLogo;

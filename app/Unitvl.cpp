@@ -5,6 +5,8 @@
 #include "framework/classes/ClassBuilder.h"
 #include "framework/controls/Shape.h"
 
+TFormVL* FormVL = nullptr;
+
 const TClass& TFormVL::StaticClass() {
   static const TClass Class =
       TClassBuilder<TFormVL>("TFormVL").Field("Shape1", &TFormVL::Shape1).Build();

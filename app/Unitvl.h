@@ -15,3 +15,5 @@ public:
 
   TShape* Shape1 = nullptr;
 };
+
+extern TFormVL* FormVL;

@@ -1,16 +1,15 @@
 // Reading the program's own embedded definitions. Goals: TFORMLOGO, whose
 // bytes are nearly all the logo's JPEG data, reads at 500 MB/s or more;
-// TDM1 with its menu and eighteen items (read into the tests' stand-in
-// for the data module) reads in at most 100 us. Each iteration reads into
+// TDM1 with its menu and eighteen items reads in at most 100 us. Each iteration reads into
 // a fresh object made without a definition; making and freeing it is not
 // timed.
+#include "app/Unitdm1.h"
 #include "app/Unitlogo.h"
 #include "framework/classes/Reader.h"
 #include "framework/classes/ResourceStream.h"
 #include "framework/forms/FormLoader.h"
 #include "framework/forms/Units.h"
 #include "platform/headless/HeadlessDesktop.h"
-#include "tests/app/Dm1StandIn.h"
 
 #include <benchmark/benchmark.h>
 
@@ -57,8 +56,7 @@ void BM_ReadFormLogo(benchmark::State& State) {
 BENCHMARK(BM_ReadFormLogo)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadDM1(benchmark::State& State) {
-  BenchReadResource<dm1standin::TDm1StandIn>(
-      State, "TDM1", [] { return Create<dm1standin::TDm1StandIn>(nullptr, CreateNew); });
+  BenchReadResource<TDM1>(State, "TDM1", [] { return Create<TDM1>(nullptr, CreateNew); });
 }
 BENCHMARK(BM_ReadDM1)->Unit(benchmark::kMicrosecond);
 

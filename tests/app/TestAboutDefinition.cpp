@@ -1,8 +1,6 @@
-// The "TABOUTBOX" definition read into a stand-in for the About box until
-// its unit exists (the stand-in is named TAboutBox for the reflection, so
-// it finds the resource): the panel with the icon and the texts, the OK
-// button, and the dialog's own values.
-#include "framework/classes/ClassBuilder.h"
+// The "TABOUTBOX" definition read into the About box: the panel with the
+// icon and the texts, the OK button, and the dialog's own values.
+#include "app/About.h"
 #include "framework/controls/Button.h"
 #include "framework/controls/Image.h"
 #include "framework/controls/Label.h"
@@ -18,34 +16,6 @@
 
 namespace {
 
-class TAboutStandIn : public TForm {
-  TAVREL_CLASS(TAboutStandIn, TForm)
-public:
-  explicit TAboutStandIn(TComponent* AOwner) : TForm(AOwner) {}
-  TPanel* Panel1 = nullptr;
-  TImage* ProgramIcon = nullptr;
-  TLabel *ProductName = nullptr, *Version = nullptr, *Copyright = nullptr, *LabelVersion = nullptr,
-         *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
-  TButton* OKButton = nullptr;
-};
-
-const TClass& TAboutStandIn::StaticClass() {
-  static const TClass Class = TClassBuilder<TAboutStandIn>("TAboutBox")
-                                  .Field("Panel1", &TAboutStandIn::Panel1)
-                                  .Field("ProgramIcon", &TAboutStandIn::ProgramIcon)
-                                  .Field("ProductName", &TAboutStandIn::ProductName)
-                                  .Field("Version", &TAboutStandIn::Version)
-                                  .Field("Copyright", &TAboutStandIn::Copyright)
-                                  .Field("LabelVersion", &TAboutStandIn::LabelVersion)
-                                  .Field("Label1", &TAboutStandIn::Label1)
-                                  .Field("Label2", &TAboutStandIn::Label2)
-                                  .Field("Label3", &TAboutStandIn::Label3)
-                                  .Field("Label4", &TAboutStandIn::Label4)
-                                  .Field("OKButton", &TAboutStandIn::OKButton)
-                                  .Build();
-  return Class;
-}
-
 class AboutDefinitionTest : public TDesktopTest {
 protected:
   void SetUp() override {
@@ -59,7 +29,7 @@ protected:
 };
 
 TEST_F(AboutDefinitionTest, TheDialogIsReadWithItsIconAndTexts) {
-  TAboutStandIn* About = nullptr;
+  TAboutBox* About = nullptr;
   Application->CreateForm(About);
   ASSERT_NE(About, nullptr);
   EXPECT_EQ(About->GetName(), "AboutBox");

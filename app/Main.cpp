@@ -1,0 +1,20 @@
+// The executable: the ruler on the X server named by DISPLAY. The
+// headless desktop is for tests and the automation tool; a user runs this.
+#include "app/Program.h"
+#include "components/advmenus/MenuAnimation.h"
+#include "platform/x11/X11Desktop.h"
+
+#include <cstdio>
+#include <string>
+
+int main() {
+  std::string Error;
+  auto Desktop = OpenX11Desktop(nullptr, Error);
+  if (!Desktop) {
+    std::fprintf(stderr, "tavrel: %s\n", Error.c_str());
+    return 1;
+  }
+  SetBackend(std::move(Desktop));
+  RestoreMenuAnimationOnSignal();
+  return RunTavrel();
+}
