@@ -45,8 +45,14 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 
 test: test-normal test-asan
 
+# With a display the program itself; without one a tour through the
+# automation tool on the headless desktop, leaving screenshots in
+# $(BUILD)/tour.
 run: build
-	$(BUILD)/app/tavrel $(abspath $(BUILD))/tavrel-demo.png
+	@if [ -n "$$DISPLAY" ]; then $(BUILD)/app/tavrel; else \
+	  mkdir -p $(BUILD)/tour && cd $(BUILD)/tour && \
+	  $(abspath $(BUILD))/tools/drive/tavrel-drive $(CURDIR)/scripts/tour.drive > tour.log && \
+	  ls $(abspath $(BUILD))/tour/*.png; fi
 
 # The program and its desktop entry under PREFIX (DESTDIR is honoured).
 install: build
