@@ -42,6 +42,24 @@ BOOL GetScrollRange(HWND wnd, int bar, int* minPos, int* maxPos);
 // Each call replaces the arrow state; FALSE when nothing changed.
 BOOL EnableScrollBar(HWND wnd, UINT bar, UINT arrows);
 
+// The parts of a scroll bar control and their states: rgstate[0] the
+// bar, [1] the decreasing arrow, [2] the trough before the thumb, [3] the
+// thumb, [4] the trough after it, [5] the increasing arrow.
+inline constexpr LONG OBJID_CLIENT = LONG(0xFFFFFFFC);
+inline constexpr int CCHILDREN_SCROLLBAR = 5;
+inline constexpr DWORD STATE_SYSTEM_UNAVAILABLE = 0x00000001, STATE_SYSTEM_INVISIBLE = 0x00008000;
+struct SCROLLBARINFO {
+  DWORD cbSize;
+  RECT rcScrollBar; // screen coordinates
+  int dxyLineButton;
+  int xyThumbTop; // from the bar's top (left) edge
+  int xyThumbBottom;
+  int reserved;
+  DWORD rgstate[CCHILDREN_SCROLLBAR + 1];
+};
+// Only OBJID_CLIENT of a "SCROLLBAR" window; cbSize must be set.
+BOOL GetScrollBarInfo(HWND wnd, LONG idObject, SCROLLBARINFO* info);
+
 // ---- buttons ----
 inline constexpr DWORD BS_PUSHBUTTON = 0x0000, BS_DEFPUSHBUTTON = 0x0001;
 inline constexpr UINT BM_GETCHECK = 0x00F0, BM_SETCHECK = 0x00F1, BM_GETSTATE = 0x00F2,

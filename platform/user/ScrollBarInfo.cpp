@@ -156,3 +156,25 @@ BOOL EnableScrollBar(HWND wnd, UINT bar, UINT arrows) {
   TScrollBarControl* S = bar == UINT(SB_CTL) ? TScrollBarControl::Of(wnd) : nullptr;
   return S && S->EnableArrows(arrows) ? TRUE : FALSE;
 }
+
+// Disabled parts are reported as the user meets them: a disabled arrow,
+// or every part of a bar that takes no input at all.
+BOOL GetScrollBarInfo(HWND wnd, LONG idObject, SCROLLBARINFO* info) {
+  const TScrollBarControl* S = idObject == OBJID_CLIENT ? TScrollBarControl::Of(wnd) : nullptr;
+  if (!S || !info || info->cbSize != sizeof(SCROLLBARINFO)) return FALSE;
+  const TScrollBarGeometry G = S->Geometry();
+  GetWindowRect(wnd, &info->rcScrollBar);
+  info->dxyLineButton = G.Vertical ? G.UpArrow.Height() : G.UpArrow.Width();
+  info->xyThumbTop = G.HasThumb ? G.ThumbStart() : 0;
+  info->xyThumbBottom = G.HasThumb ? G.ThumbEnd() : 0;
+  info->reserved = 0;
+  const bool Off = !IsWindowEnabled(wnd) || S->Arrows() == ESB_DISABLE_BOTH;
+  const DWORD Unavailable = Off ? STATE_SYSTEM_UNAVAILABLE : 0;
+  info->rgstate[0] = Unavailable;
+  info->rgstate[1] = (S->Arrows() & ESB_DISABLE_LTUP) ? STATE_SYSTEM_UNAVAILABLE : Unavailable;
+  info->rgstate[2] = Unavailable;
+  info->rgstate[3] = G.HasThumb ? Unavailable : STATE_SYSTEM_INVISIBLE;
+  info->rgstate[4] = Unavailable;
+  info->rgstate[5] = (S->Arrows() & ESB_DISABLE_RTDN) ? STATE_SYSTEM_UNAVAILABLE : Unavailable;
+  return TRUE;
+}

@@ -233,3 +233,55 @@ TEST_F(TScrollBarInfoTest, BadWindowsBarsAndStructuresFail) {
 }
 
 } // namespace
+
+namespace {
+
+// What GetScrollBarInfo reports of the bar at 10,10 200 x 16 in the
+// parent: its screen rectangle, arrow size, thumb and the state of each
+// part as the arrow state and the window's enabled state make it.
+TEST_F(TScrollBarInfoTest, ScrollBarInfoReportsPartsAndDisabledArrows) {
+  SetScrollRange(Bar, SB_CTL, 0, 100, FALSE);
+  SetScrollPos(Bar, SB_CTL, 0, FALSE);
+  SCROLLBARINFO I{};
+  I.cbSize = sizeof I;
+  ASSERT_EQ(GetScrollBarInfo(Bar, OBJID_CLIENT, &I), TRUE);
+  RECT R;
+  GetWindowRect(Bar, &R);
+  EXPECT_EQ(TRect(I.rcScrollBar), TRect(R));
+  EXPECT_GT(I.dxyLineButton, 0);
+  EXPECT_EQ(I.xyThumbTop, I.dxyLineButton); // position 0: right after the arrow
+  EXPECT_GT(I.xyThumbBottom, I.xyThumbTop);
+  for (int Part = 0; Part <= CCHILDREN_SCROLLBAR; ++Part) EXPECT_EQ(I.rgstate[Part], 0u) << Part;
+
+  struct TCase {
+    UINT Arrows;
+    DWORD Dec, Inc;
+  } Cases[] = {{ESB_DISABLE_LTUP, STATE_SYSTEM_UNAVAILABLE, 0},
+               {ESB_DISABLE_RTDN, 0, STATE_SYSTEM_UNAVAILABLE},
+               {ESB_DISABLE_BOTH, STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE},
+               {ESB_ENABLE_BOTH, 0, 0}};
+  for (const TCase& C : Cases) {
+    EnableScrollBar(Bar, SB_CTL, C.Arrows);
+    ASSERT_EQ(GetScrollBarInfo(Bar, OBJID_CLIENT, &I), TRUE);
+    EXPECT_EQ(I.rgstate[1], C.Dec) << C.Arrows;
+    EXPECT_EQ(I.rgstate[5], C.Inc) << C.Arrows;
+  }
+  EnableWindow(Bar, FALSE);
+  ASSERT_EQ(GetScrollBarInfo(Bar, OBJID_CLIENT, &I), TRUE);
+  EXPECT_EQ(I.rgstate[0], STATE_SYSTEM_UNAVAILABLE);
+  EXPECT_EQ(I.rgstate[1], STATE_SYSTEM_UNAVAILABLE);
+}
+
+TEST_F(TScrollBarInfoTest, ScrollBarInfoRefusesOtherWindowsObjectsAndSizes) {
+  SCROLLBARINFO I{};
+  I.cbSize = sizeof I;
+  EXPECT_EQ(GetScrollBarInfo(Parent, OBJID_CLIENT, &I), FALSE);
+  EXPECT_EQ(GetScrollBarInfo(Bar, 0, &I), FALSE);
+  EXPECT_EQ(GetScrollBarInfo(Bar, OBJID_CLIENT, nullptr), FALSE);
+  EXPECT_EQ(GetScrollBarInfo(reinterpret_cast<HWND>(std::uintptr_t(0x1234)), OBJID_CLIENT, &I),
+            FALSE);
+  I.cbSize = sizeof I - 4;
+  EXPECT_EQ(GetScrollBarInfo(Bar, OBJID_CLIENT, &I), FALSE);
+}
+
+} // namespace
