@@ -14,47 +14,6 @@ namespace {
 // Deeper nesting than this is a loop in a corrupted tree, not a window.
 constexpr int kMaxDepth = 64;
 
-std::string Hex(const void* Handle) {
-  char Buf[32];
-  std::snprintf(Buf, sizeof Buf, "0x%" PRIxPTR, reinterpret_cast<std::uintptr_t>(Handle));
-  return Buf;
-}
-
-std::string Quoted(const std::string& Text) {
-  std::string Out = "\"";
-  for (char C : Text) {
-    if (C == '"' || C == '\\')
-      Out += '\\', Out += C;
-    else if (C == '\n')
-      Out += "\\n";
-    else if (C == '\r')
-      Out += "\\r";
-    else
-      Out += C;
-  }
-  return Out + '"';
-}
-
-std::string RectText(const TRect& R) {
-  return std::to_string(R.Left) + "," + std::to_string(R.Top) + "," + std::to_string(R.Right) +
-         "," + std::to_string(R.Bottom);
-}
-
-std::string ClassText(HWND Wnd) {
-  char Buf[256] = {};
-  GetClassName(Wnd, Buf, int(sizeof Buf));
-  return Buf;
-}
-
-std::string CaptionText(HWND Wnd) {
-  int Len = GetWindowTextLength(Wnd);
-  if (Len <= 0) return {};
-  std::string S(std::size_t(Len) + 1, '\0');
-  int Got = GetWindowText(Wnd, S.data(), Len + 1);
-  S.resize(std::size_t(Got > 0 ? Got : 0));
-  return S;
-}
-
 std::string LayeredText(HWND Wnd) {
   COLORREF Key = 0;
   BYTE Alpha = 255;
@@ -78,7 +37,7 @@ std::string RegionText(HWND Wnd) {
   if (GetWindowRgn(Wnd, Rgn) == ERROR) {
     S = "none";
   } else if (const auto* R = GdiFind<TGdiRegion>(Rgn, OBJ_REGION)) {
-    for (const TRect& Part : R->Data.Rects()) S += (S.empty() ? "" : ";") + RectText(Part);
+    for (const TRect& Part : R->Data.Rects()) S += (S.empty() ? "" : ";") + WindowDumpRect(Part);
     if (S.empty()) S = "empty";
   }
   DeleteObject(Rgn);
@@ -96,6 +55,47 @@ void DumpTree(HWND Wnd, int Depth, std::string& Out) {
 
 } // namespace
 
+std::string WindowDumpHandle(const void* Handle) {
+  char Buf[32];
+  std::snprintf(Buf, sizeof Buf, "0x%" PRIxPTR, reinterpret_cast<std::uintptr_t>(Handle));
+  return Buf;
+}
+
+std::string WindowDumpQuote(const std::string& Text) {
+  std::string Out = "\"";
+  for (char C : Text) {
+    if (C == '"' || C == '\\')
+      Out += '\\', Out += C;
+    else if (C == '\n')
+      Out += "\\n";
+    else if (C == '\r')
+      Out += "\\r";
+    else
+      Out += C;
+  }
+  return Out + '"';
+}
+
+std::string WindowDumpRect(const TRect& R) {
+  return std::to_string(R.Left) + "," + std::to_string(R.Top) + "," + std::to_string(R.Right) +
+         "," + std::to_string(R.Bottom);
+}
+
+std::string WindowDumpClass(HWND Wnd) {
+  char Buf[256] = {};
+  GetClassName(Wnd, Buf, int(sizeof Buf));
+  return Buf;
+}
+
+std::string WindowDumpCaption(HWND Wnd) {
+  int Len = GetWindowTextLength(Wnd);
+  if (Len <= 0) return {};
+  std::string S(std::size_t(Len) + 1, '\0');
+  int Got = GetWindowText(Wnd, S.data(), Len + 1);
+  S.resize(std::size_t(Got > 0 ? Got : 0));
+  return S;
+}
+
 std::string DumpWindowLine(HWND Wnd) {
   if (!IsWindow(Wnd)) return {};
   TRect R{0, 0, 0, 0};
@@ -103,11 +103,12 @@ std::string DumpWindowLine(HWND Wnd) {
   LONG_PTR Ex = GetWindowLong(Wnd, GWL_EXSTYLE);
   bool Child = (GetWindowLong(Wnd, GWL_STYLE) & WS_CHILD) != 0;
   HWND Owner = Child ? nullptr : GetWindow(Wnd, GW_OWNER);
-  return "hwnd=" + Hex(Wnd) + " class=" + ClassText(Wnd) + " caption=" + Quoted(CaptionText(Wnd)) +
-         " rect=" + RectText(R) + " visible=" + (IsWindowVisible(Wnd) ? "1" : "0") +
+  return "hwnd=" + WindowDumpHandle(Wnd) + " class=" + WindowDumpClass(Wnd) +
+         " caption=" + WindowDumpQuote(WindowDumpCaption(Wnd)) + " rect=" + WindowDumpRect(R) +
+         " visible=" + (IsWindowVisible(Wnd) ? "1" : "0") +
          " enabled=" + (IsWindowEnabled(Wnd) ? "1" : "0") +
          " topmost=" + ((Ex & WS_EX_TOPMOST) ? "1" : "0") + LayeredText(Wnd) +
-         " region=" + RegionText(Wnd) + " owner=" + Hex(Owner) +
+         " region=" + RegionText(Wnd) + " owner=" + WindowDumpHandle(Owner) +
          " minimized=" + (IsIconic(Wnd) ? "1" : "0");
 }
 

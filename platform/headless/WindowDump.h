@@ -21,3 +21,11 @@ std::string DumpWindowTree();
 std::string DumpWindowLine(HWND Wnd);
 // The region field of that line alone: "none", "empty" or the rectangles.
 std::string DumpWindowRegion(HWND Wnd);
+// The pieces of a line, for other reports in the same form: a text in
+// double quotes with '"', '\' and line breaks escaped; "L,T,R,B"; a
+// window's class name and caption; a handle in hexadecimal.
+std::string WindowDumpQuote(const std::string& Text);
+std::string WindowDumpRect(const TRect& R);
+std::string WindowDumpClass(HWND Wnd);
+std::string WindowDumpCaption(HWND Wnd);
+std::string WindowDumpHandle(const void* Handle);

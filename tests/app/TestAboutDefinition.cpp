@@ -7,6 +7,7 @@
 #include "framework/controls/Panel.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
+#include "framework/forms/FormsTest.h"
 #include "framework/forms/Units.h"
 #include "framework/graphics/Icon.h"
 #include "framework/graphics/Picture.h"
@@ -16,17 +17,7 @@
 
 namespace {
 
-class AboutDefinitionTest : public TDesktopTest {
-protected:
-  void SetUp() override {
-    TDesktopTest::SetUp();
-    InitFramework();
-  }
-  void TearDown() override {
-    DoneFramework();
-    TDesktopTest::TearDown();
-  }
-};
+class AboutDefinitionTest : public formstest::TFormsTest {};
 
 TEST_F(AboutDefinitionTest, TheDialogIsReadWithItsIconAndTexts) {
   TAboutBox* About = nullptr;

@@ -6,6 +6,7 @@
 #include "framework/controls/Image.h"
 #include "framework/controls/Shape.h"
 #include "framework/forms/Application.h"
+#include "framework/forms/FormsTest.h"
 #include "framework/forms/Units.h"
 #include "framework/graphics/Brush.h"
 #include "framework/graphics/Font.h"
@@ -18,17 +19,7 @@
 
 namespace {
 
-class AppFormsTest : public TDesktopTest {
-protected:
-  void SetUp() override {
-    TDesktopTest::SetUp();
-    InitFramework();
-  }
-  void TearDown() override {
-    DoneFramework();
-    TDesktopTest::TearDown();
-  }
-};
+class AppFormsTest : public formstest::TFormsTest {};
 
 void ExpectFormFont(TCustomForm* F) {
   EXPECT_EQ(F->GetFont()->GetName(), "MS Sans Serif");

@@ -6,6 +6,7 @@
 #include "app/Unitvl.h"
 #include "components/advmenus/AdvPopupMenu.h"
 #include "framework/forms/Application.h"
+#include "framework/forms/FormsTest.h"
 #include "framework/forms/Units.h"
 #include "framework/menus/MenuItem.h"
 #include "support/DesktopTest.h"
@@ -17,17 +18,7 @@
 
 namespace {
 
-class Dm1DefinitionTest : public TDesktopTest {
-protected:
-  void SetUp() override {
-    TDesktopTest::SetUp();
-    InitFramework();
-  }
-  void TearDown() override {
-    DoneFramework();
-    TDesktopTest::TearDown();
-  }
-};
+class Dm1DefinitionTest : public formstest::TFormsTest {};
 
 struct TDm1Row {
   const char* Name;

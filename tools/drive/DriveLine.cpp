@@ -1,9 +1,11 @@
 // Formatting of output lines; see DriveLine.h.
 #include "tools/drive/DriveLine.h"
 
+#include "platform/headless/WindowDump.h"
+
 TDriveLine& TDriveLine::Add(const std::string& Key, const std::string& Value) {
   this->Key(Key);
-  FText += NeedsQuotes(Value) ? Quote(Value) : Value;
+  FText += NeedsQuotes(Value) ? WindowDumpQuote(Value) : Value;
   return *this;
 }
 
@@ -15,13 +17,13 @@ TDriveLine& TDriveLine::Add(const std::string& Key, long long Value) {
 
 TDriveLine& TDriveLine::Rect(const std::string& Key, const TRect& R) {
   this->Key(Key);
-  FText += RectText(R);
+  FText += WindowDumpRect(R);
   return *this;
 }
 
 TDriveLine& TDriveLine::Text(const std::string& Key, const std::string& Value) {
   this->Key(Key);
-  FText += Quote(Value);
+  FText += WindowDumpQuote(Value);
   return *this;
 }
 
@@ -35,24 +37,4 @@ bool TDriveLine::NeedsQuotes(const std::string& Value) {
   for (char C : Value)
     if (C == ' ' || C == '\t' || C == '"' || C == '\\' || C == '\n' || C == '\r') return true;
   return false;
-}
-
-std::string TDriveLine::Quote(const std::string& Value) {
-  std::string Out = "\"";
-  for (char C : Value) {
-    if (C == '"' || C == '\\')
-      Out += '\\', Out += C;
-    else if (C == '\n')
-      Out += "\\n";
-    else if (C == '\r')
-      Out += "\\r";
-    else
-      Out += C;
-  }
-  return Out + '"';
-}
-
-std::string TDriveLine::RectText(const TRect& R) {
-  return std::to_string(R.Left) + "," + std::to_string(R.Top) + "," + std::to_string(R.Right) +
-         "," + std::to_string(R.Bottom);
 }

@@ -20,9 +20,7 @@ public:
 
   const std::string& Str() const { return FText; }
 
-  static std::string Quote(const std::string& Value);
   static bool NeedsQuotes(const std::string& Value);
-  static std::string RectText(const TRect& R);
 
 private:
   void Key(const std::string& Key);

@@ -6,33 +6,9 @@
 #include "platform/headless/WindowDump.h"
 #include "tools/drive/DriveLine.h"
 
-#include <cinttypes>
-#include <cstdio>
-
 namespace {
 
 constexpr const char* kDriveMenuClass = "#32768";
-
-std::string DriveReportHandle(HWND Wnd) {
-  char Buf[32];
-  std::snprintf(Buf, sizeof Buf, "0x%" PRIxPTR, reinterpret_cast<std::uintptr_t>(Wnd));
-  return Buf;
-}
-
-std::string DriveReportClass(HWND Wnd) {
-  char Buf[256] = {};
-  GetClassName(Wnd, Buf, int(sizeof Buf));
-  return Buf;
-}
-
-std::string DriveReportCaption(HWND Wnd) {
-  int Len = GetWindowTextLength(Wnd);
-  if (Len <= 0) return {};
-  std::string S(std::size_t(Len) + 1, '\0');
-  int Got = GetWindowText(Wnd, S.data(), Len + 1);
-  S.resize(std::size_t(Got > 0 ? Got : 0));
-  return S;
-}
 
 std::string DriveReportAlpha(HWND Wnd) {
   COLORREF Key = 0;
@@ -79,10 +55,10 @@ std::string DriveReportItemText(HMENU Menu, UINT Pos) {
 
 std::string TDriveReport::WindowLine(HWND Wnd) {
   TDriveLine L;
-  L.Add("window", DriveReportHandle(Wnd))
-      .Add("class", DriveReportClass(Wnd))
+  L.Add("window", WindowDumpHandle(Wnd))
+      .Add("class", WindowDumpClass(Wnd))
       .Add("name", DriveReportName(Wnd))
-      .Text("caption", DriveReportCaption(Wnd))
+      .Text("caption", WindowDumpCaption(Wnd))
       .Rect("rect", DriveReportRect(Wnd))
       .Flag("visible", IsWindowVisible(Wnd) != FALSE)
       .Flag("enabled", IsWindowEnabled(Wnd) != FALSE)
@@ -127,7 +103,7 @@ std::vector<std::string> TDriveReport::Menus() {
   const std::vector<HWND> Order = DriveReportZOrder();
   for (auto It = Order.rbegin(); It != Order.rend(); ++It) {
     HWND Wnd = *It;
-    if (!IsWindowVisible(Wnd) || DriveReportClass(Wnd) != kDriveMenuClass) continue;
+    if (!IsWindowVisible(Wnd) || WindowDumpClass(Wnd) != kDriveMenuClass) continue;
     Lines.push_back(WindowLine(Wnd));
     HMENU Menu = reinterpret_cast<HMENU>(SendMessage(Wnd, MN_GETHMENU, 0, 0));
     int Count = Menu ? GetMenuItemCount(Menu) : 0;

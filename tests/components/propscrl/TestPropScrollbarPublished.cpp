@@ -12,6 +12,7 @@
 #include "framework/classes/Reader.h"
 #include "framework/forms/DataModule.h"
 #include "framework/forms/FormLoader.h"
+#include "framework/forms/FormsTest.h"
 #include "framework/menus/PopupMenu.h"
 
 #include <filesystem>
@@ -183,16 +184,8 @@ TEST_F(TVersionTest, VersionIsTheCodesWhateverIsWritten) {
 
 // Reading definitions needs the framework's start and end code and a
 // desktop, as the ruler has them.
-class TPsReadTest : public TDesktopTest {
+class TPsReadTest : public formstest::TFormsTest {
 protected:
-  void SetUp() override {
-    TDesktopTest::SetUp();
-    InitFramework();
-  }
-  void TearDown() override {
-    DoneFramework();
-    TDesktopTest::TearDown();
-  }
   static void ReadText(TComponent* Root, const std::string& Text) {
     const std::string Bytes = EncodeFormStream(TFormParser(Text, ".").Parse());
     TMemoryStream Stream;
