@@ -131,6 +131,17 @@ TEST(RulerCommands, MinimiseHidesTheLineAndRestoringBringsItBack) {
   EXPECT_EQ(RectOf(Run.Window("restored", "Form1")), (TBox{545, 934, 735, 974}));
   EXPECT_EQ(Run.Window("restored", "FormVL")["visible"], "1");
   EXPECT_EQ(Run.Window("restored", "FormLogo")["visible"], "1");
+
+  // A logo the user hid comes back with the line; the menu still offers
+  // to show it.
+  TDriveRun Hidden =
+      Drive(std::string("start\n") + OpenMenu + "key S\n" + OpenMenu + "key M\nclick " +
+            std::to_string(Bar.CenterX()) + " " + std::to_string(Bar.CenterY()) +
+            "\necho restored\nwindows\n" + OpenMenu + "menus\nkey Escape\nquit\n");
+  ASSERT_TRUE(Hidden.Errors().empty()) << Hidden.Output;
+  EXPECT_EQ(Hidden.Window("restored", "FormVL")["visible"], "1");
+  EXPECT_EQ(Hidden.Window("restored", "FormLogo")["visible"], "1");
+  EXPECT_EQ(Hidden.Item("restored", "Vis logo")["item"], "8");
 }
 
 TEST(RulerCommands, ARightClickOnTheLineOpensTheMenu) {
