@@ -1,10 +1,10 @@
 #include "components/advmenus/AdvPopupMenu.h"
 
-#include "components/advmenus/AdvVersion.h"
 #include "framework/classes/ClassBuilder.h"
 #include "framework/forms/Mouse.h"
 #include "framework/menus/MenuItem.h"
 #include "framework/menus/PopupList.h"
+#include "framework/runtime/VersionNumber.h"
 
 namespace {
 // The strip at the right of a styled menu window that its clipping hides.
@@ -20,9 +20,9 @@ const TClass& TAdvPopupMenu::StaticClass() {
 
 TAdvPopupMenu::TAdvPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) {}
 
-std::uint32_t TAdvPopupMenu::GetVersionNr() const { return PackAdvVersion(2, 0, 0, 0); }
+std::uint32_t TAdvPopupMenu::GetVersionNr() const { return PackVersionNumber(2, 0, 0, 0); }
 
-std::string TAdvPopupMenu::GetVersion() const { return AdvVersionText(GetVersionNr()); }
+std::string TAdvPopupMenu::GetVersion() const { return VersionNumberText(GetVersionNr()); }
 
 void TAdvPopupMenu::SetVersion(const std::string&) {}
 

@@ -11,10 +11,11 @@
 #include "framework/classes/ClassRegistry.h"
 #include "framework/controls/HintWindow.h"
 #include "framework/graphics/Colors.h"
+#include "framework/runtime/VersionNumber.h"
 
 namespace {
 
-constexpr int PropScrollbarVersionNr = 0x01040000;
+constexpr int PropScrollbarVersionNr = int(PackVersionNumber(1, 4, 0, 0));
 
 void PropScrollbarPublishHint(TClassBuilder<TPropScrollbar>& B) {
   B.Property("ScrollHint", &TPropScrollbar::GetScrollHint, &TPropScrollbar::SetScrollHint)
@@ -98,13 +99,7 @@ void TPropScrollbar::SetArrowState(int Value) {
 int TPropScrollbar::GetVersionNr() const { return PropScrollbarVersionNr; }
 
 std::string TPropScrollbar::GetVersion() const {
-  const auto Nr = static_cast<unsigned>(GetVersionNr());
-  std::string Text;
-  for (int Shift = 24; Shift >= 0; Shift -= 8) {
-    if (Shift != 24) Text += '.';
-    Text += std::to_string((Nr >> Shift) & 0xFF);
-  }
-  return Text;
+  return VersionNumberText(static_cast<std::uint32_t>(GetVersionNr()));
 }
 
 void TPropScrollbar::SetVersion(const std::string&) {}
