@@ -180,7 +180,17 @@ void TX11Backend::OnFocusIn(TX11Window& W, const XFocusChangeEvent& E) {
   if (E.detail == NotifyPointer || E.detail == NotifyInferior) return;
   FFocus = W.Id;
   FInput.GainFocus(W.Id);
-  if (!W.Role.OverrideRedirect) Push(TDesktopEvent::Activated, W.Wnd);
+  if (W.Role.OverrideRedirect) return;
+  // A manager focuses a window on a click even while a modal window has
+  // disabled it; the keyboard belongs to the modal window then, as the
+  // click would have activated that one on Windows.
+  if (!IsWindowEnabled(W.Wnd))
+    if (HWND Popup = GetWindow(GetAncestor(W.Wnd, GA_ROOTOWNER), GW_ENABLEDPOPUP))
+      if (TX11Window* P = FTable.Find(Popup); P && P->Viewable) {
+        RequestFocus(*P);
+        return;
+      }
+  Push(TDesktopEvent::Activated, W.Wnd);
 }
 
 void TX11Backend::OnFocusOut(TX11Window& W, const XFocusChangeEvent& E) {
