@@ -1,0 +1,49 @@
+// Two monitors side by side (RandR monitors set with xrandr): the root,
+// the virtual desktop, is twice as wide as the primary monitor, and the
+// program lays its line and control window out on the primary one.
+#include "RulerX11Test.h"
+
+namespace {
+
+// Sets the monitors for one test and takes them away again afterwards,
+// whatever the test's outcome.
+class TRulerX11Monitors : public TRulerX11Test {
+protected:
+  void SetUp() override {
+    TRulerX11Test::SetUp();
+    if (HasFatalFailure()) return;
+    FSet = true;
+    ASSERT_EQ(Server().Run({"xrandr", "--setmonitor", "*LEFT", "640/169x1024/271+0+0", "none"}), 0);
+    ASSERT_EQ(Server().Run({"xrandr", "--setmonitor", "RIGHT", "640/169x1024/271+640+0", "none"}),
+              0);
+  }
+  void TearDown() override {
+    TRulerX11Test::TearDown();
+    if (!FSet) return;
+    Server().Run({"xrandr", "--delmonitor", "RIGHT"});
+    Server().Run({"xrandr", "--delmonitor", "LEFT"});
+  }
+
+private:
+  bool FSet = false;
+};
+
+TEST_F(TRulerX11Monitors, TheLineSpansThePrimaryMonitor) {
+  ASSERT_TRUE(StartRuler());
+  // The root stays the whole desktop.
+  EXPECT_EQ(ScreenRectOf(DefaultRootWindow(Viewer())), (TXBox{0, 0, 1280, 1024}));
+  const struct {
+    const char* What;
+    Window W;
+    TXBox Rect;
+  } Cases[] = {{"line", Line(), {320, 0, 321, 1024}},
+               {"control", Control(), {225, 934, 415, 974}},
+               {"logo", Logo(), {330, 10, 474, 84}}};
+  for (const auto& C : Cases) {
+    SCOPED_TRACE(C.What);
+    EXPECT_TRUE(WaitFor([&] { return ScreenRectOf(C.W) == C.Rect; })) << ScreenRectOf(C.W);
+  }
+  EXPECT_EQ(Name(Control()), "320");
+}
+
+} // namespace
