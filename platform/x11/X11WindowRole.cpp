@@ -43,7 +43,13 @@ TX11WindowRole TX11WindowRole::Of(HWND Wnd) {
   }
   R.OnTop = (Ex & WS_EX_TOPMOST) != 0;
   R.SkipPager = (Ex & WS_EX_TOOLWINDOW) != 0;
-  R.SkipTaskbar = R.SkipPager && !IsIconic(Wnd);
+  // The desktop the framework was written for gives a task bar button to
+  // unowned windows only (tool windows never, WS_EX_APPWINDOW always):
+  // the guide line and the logo, owned by the application's window, are
+  // no entries of their own. A minimised window keeps one, or nothing
+  // would bring it back.
+  const bool Button = (Ex & WS_EX_APPWINDOW) || (!R.Owner && !(Ex & WS_EX_TOOLWINDOW));
+  R.SkipTaskbar = !Button && !IsIconic(Wnd);
   R.NoFocus = (Ex & WS_EX_NOACTIVATE) != 0;
   BYTE Alpha = 255;
   DWORD Flags = 0;

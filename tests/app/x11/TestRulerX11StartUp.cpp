@@ -14,7 +14,7 @@ TEST_F(TRulerX11StartUp, ThreeWindowsWithTheirRolesAndNothingElse) {
     const char* What;
     Window W;
     const char* Type;
-    bool SkipTaskbar;
+    bool SkipPager;
   } Roles[] = {{"control", Control(), "_NET_WM_WINDOW_TYPE_UTILITY", true},
                {"line", Line(), "_NET_WM_WINDOW_TYPE_NORMAL", false},
                {"logo", Logo(), "_NET_WM_WINDOW_TYPE_NORMAL", false}};
@@ -25,8 +25,10 @@ TEST_F(TRulerX11StartUp, ThreeWindowsWithTheirRolesAndNothingElse) {
     EXPECT_EQ(WmState(R.W), NormalState);
     // The manager keeps the states it accepted in _NET_WM_STATE.
     EXPECT_TRUE(WaitFor([&] { return HasAtom(R.W, "_NET_WM_STATE", "_NET_WM_STATE_ABOVE"); }));
-    EXPECT_EQ(HasAtom(R.W, "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"), R.SkipTaskbar);
-    EXPECT_EQ(HasAtom(R.W, "_NET_WM_STATE", "_NET_WM_STATE_SKIP_PAGER"), R.SkipTaskbar);
+    // None is an entry of the task bar: a tool window, and two windows
+    // owned by the application's.
+    EXPECT_TRUE(HasAtom(R.W, "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"));
+    EXPECT_EQ(HasAtom(R.W, "_NET_WM_STATE", "_NET_WM_STATE_SKIP_PAGER"), R.SkipPager);
     EXPECT_FALSE(HasAtom(R.W, "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN"));
     // Undecorated: the platform draws its own frame.
     EXPECT_EQ(Longs(R.W, "_MOTIF_WM_HINTS"), (std::vector<long>{2, 0, 0, 0, 0}));

@@ -49,19 +49,23 @@ const TRoleCase kCases[] = {
     {"frameless layered popup", "RoleTest", WS_EX_LAYERED | WS_EX_TOPMOST, WS_POPUP, false,
      TX11WindowRole::Normal, false, true, false, false},
     {"owned dialog", "RoleTest", WS_EX_DLGMODALFRAME, WS_POPUP | WS_CAPTION, true,
-     TX11WindowRole::Dialog, false, false, false, true},
+     TX11WindowRole::Dialog, false, false, true, true},
     {"unowned dialog", "RoleTest", WS_EX_DLGMODALFRAME, WS_POPUP | WS_CAPTION, false,
      TX11WindowRole::Dialog, false, false, false, false},
     {"menu", "#32768", WS_EX_TOPMOST, WS_POPUP | WS_BORDER, true, TX11WindowRole::PopupMenu, true,
-     true, false, false},
-    {"hint", "THintWindow", 0, WS_POPUP, true, TX11WindowRole::Tooltip, true, false, false, false},
+     true, true, false},
+    {"hint", "THintWindow", 0, WS_POPUP, true, TX11WindowRole::Tooltip, true, false, true, false},
     // Without an owner, or with a caption, the menu class is just a window.
     {"unowned menu class", "#32768", 0, WS_POPUP, false, TX11WindowRole::Normal, false, false,
      false, false},
     {"captioned menu class", "#32768", 0, WS_POPUP | WS_CAPTION, true, TX11WindowRole::Normal,
-     false, false, false, false},
+     false, false, true, false},
     {"captionless owned popup", "RoleTest", 0, WS_POPUP, true, TX11WindowRole::Normal, false, false,
-     false, false},
+     true, false},
+    {"owned application window", "RoleTest", WS_EX_APPWINDOW, WS_POPUP | WS_CAPTION, true,
+     TX11WindowRole::Normal, false, false, false, false},
+    {"application tool window", "RoleTest", WS_EX_APPWINDOW | WS_EX_TOOLWINDOW,
+     WS_POPUP | WS_CAPTION, false, TX11WindowRole::Utility, false, false, false, false},
 };
 
 } // namespace
@@ -92,6 +96,14 @@ TEST_F(TX11WindowRoleTest, ConstantAlphaOnlyWithLwaAlpha) {
   EXPECT_EQ(TX11WindowRole::Of(W).Alpha, 64);
   SetWindowLong(W, GWL_EXSTYLE, 0);
   EXPECT_EQ(TX11WindowRole::Of(W).Alpha, -1);
+}
+
+TEST_F(TX11WindowRoleTest, MinimisedOwnedWindowGetsATaskBarEntry) {
+  HWND W = Make("RoleTest", WS_EX_LAYERED, WS_POPUP | WS_CAPTION | WS_VISIBLE, Owner);
+  EXPECT_TRUE(TX11WindowRole::Of(W).SkipTaskbar);
+  ShowWindow(W, SW_MINIMIZE);
+  EXPECT_FALSE(TX11WindowRole::Of(W).SkipTaskbar);
+  EXPECT_FALSE(TX11WindowRole::Of(W).SkipPager);
 }
 
 TEST_F(TX11WindowRoleTest, MinimisedToolWindowKeepsItsTaskBarEntry) {
