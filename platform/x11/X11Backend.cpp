@@ -52,8 +52,10 @@ TX11Backend::TX11Backend(std::unique_ptr<TX11Connection> Conn)
   FManaged = FConn.QueryWindowManager();
   FCompositor = FConn.QueryCompositor();
   // Root property changes tell of a new window manager or work area;
-  // structure changes of other clients' windows matter without a manager.
-  XSelectInput(FConn.Dpy(), FConn.Root(), PropertyChangeMask | SubstructureNotifyMask);
+  // structure changes of other clients' windows matter without a manager;
+  // the root's own configure events come with new monitors or a new size.
+  XSelectInput(FConn.Dpy(), FConn.Root(),
+               PropertyChangeMask | SubstructureNotifyMask | StructureNotifyMask);
   ScreenRect();
   XFlush(FConn.Dpy());
 }

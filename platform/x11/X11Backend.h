@@ -58,6 +58,7 @@ public:
   // The X window showing Wnd, 0 when none does.
   Window XWindowOf(HWND Wnd) { return FTable.XOf(Wnd); }
   bool WindowManagerRunning() const { return FManaged; }
+  Display* Dpy() const { return FConn.Dpy(); }
   // Puts every changed surface part on its window now.
   void FlushSurfaces();
   // Puts the changed surfaces and waits until the server has handled every

@@ -46,6 +46,7 @@ void TX11Backend::HandleEvent(XEvent& E) {
   if (E.type == ButtonPress) FUserTime = E.xbutton.time;
   if (E.type == KeyPress) FUserTime = E.xkey.time;
   if (E.xany.window == FConn.Root()) {
+    FMetrics.Notice(E);
     HandleRootEvent(E);
     return;
   }
@@ -98,7 +99,8 @@ void TX11Backend::HandleRootEvent(const XEvent& E) {
       RefreshBar();
     return;
   }
-  if (FManaged) return;
+  // The root's own configure events (new monitors) concern only metrics.
+  if (FManaged || (E.type == ConfigureNotify && E.xconfigure.window == FConn.Root())) return;
   if (E.type == MapNotify)
     FStacker.KeepTopmostAbove(E.xmap.window, FBar.Owns(E.xmap.window) ? E.xmap.window : 0);
   else if (E.type == ConfigureNotify)

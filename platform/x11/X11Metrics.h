@@ -2,9 +2,16 @@
 // monitor (RandR monitors: the primary one, else the first, else the whole
 // root window); the virtual screen is the root window spanning every
 // monitor; the work area is the window manager's _NET_WORKAREA for the
-// first desktop, limited to the primary monitor. Each answer asks the
-// server, so a monitor or panel change shows at once; after the link is
-// lost the last answers stand.
+// first desktop, limited to the primary monitor.
+//
+// The window layer asks for these dozens of times while forms are built,
+// so the answers are kept and read again only after the server announced
+// a change: RandR's screen and output events, the root's configure events
+// (new size, new monitors), a new _NET_WORKAREA. Before answering, the
+// events that already arrived are looked at (a read of what the socket
+// holds, never a round trip), so a change another client finished shows
+// at the next answer even before the program handles its events. After
+// the link is lost the last answers stand.
 #pragma once
 
 #include "platform/WinTypes.h"
@@ -18,9 +25,25 @@ public:
   TRect VirtualScreen();
   TRect WorkArea();
 
+  // Marks the answers E makes stale; true when it concerned them.
+  bool Notice(const XEvent& E);
+
 private:
+  // Notices the events arrived so far and re-reads what became stale.
+  void Refresh();
+  void ReadScreens();
+  void ReadWorkArea();
+
   TX11Connection& FConn;
   bool FMonitors = false;
+  // RandR's first event code, -1 when the server lacks RandR.
+  int FRandrEvents = -1;
+  bool FScreensStale = true;
+  bool FWorkStale = true;
+  // The first request of the last reading of each: an event with an older
+  // serial told of a change that reading already saw.
+  unsigned long FScreensSerial = 0;
+  unsigned long FWorkSerial = 0;
   TRect FScreen{0, 0, 0, 0};
   TRect FVirtual{0, 0, 0, 0};
   TRect FWork{0, 0, 0, 0};
