@@ -11,6 +11,12 @@
 #include <memory>
 #include <vector>
 
+// Releases a bitmap's pixel store however it was taken (see Bitmap.cpp).
+struct TGdiBitmapStoreRelease {
+  std::size_t Bytes = 0;
+  void operator()(BYTE* P) const;
+};
+
 class TGdiBitmap : public TGdiObject {
 public:
   // Allocates zeroed storage. Bpp must be 1, 4, 8, 16, 24 or 32; sizes are
@@ -61,7 +67,7 @@ private:
   int FWidth, FHeight, FBpp, FStride;
   bool FBottomUp;
   bool FRefused = false;
-  std::unique_ptr<BYTE[]> FStorage;
+  std::unique_ptr<BYTE, TGdiBitmapStoreRelease> FStorage;
   BYTE* FBits = nullptr;
   std::vector<RGBQUAD> FColorTable;
   // One-entry cache: drawing repeats the same colour across a span.
