@@ -3,33 +3,14 @@
 #include "platform/gdi/BitmapSupport.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <sys/mman.h>
 
 namespace {
 
 // Larger requests are refused rather than allowed to exhaust memory: no
 // desktop surface of this program comes near it.
 constexpr std::size_t kMaxBitmapBytes = std::size_t(1) << 30;
-// Stores from this size on are mapped straight from the kernel: its pages
-// are zero already and become resident only when drawn on, so a window
-// surface resized several times while a form is laid out costs neither
-// clearing nor memory for the sizes that were never painted.
-// Sanitizer builds take every store from calloc instead, where the
-// sanitizer checks its bounds.
-#ifdef TAVREL_CHECKED_ALLOC
-constexpr std::size_t kBitmapMapFrom = SIZE_MAX;
-#else
-constexpr std::size_t kBitmapMapFrom = std::size_t(64) << 10;
-#endif
-
-BYTE* BitmapTakeStore(std::size_t Bytes) {
-  if (Bytes < kBitmapMapFrom) return static_cast<BYTE*>(std::calloc(Bytes, 1));
-  void* P = mmap(nullptr, Bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  return P == MAP_FAILED ? nullptr : static_cast<BYTE*>(P);
-}
 
 std::vector<RGBQUAD> DefaultColorTable(int Bpp) {
   std::vector<RGBQUAD> T;
@@ -66,18 +47,11 @@ TGdiBitmap::TGdiBitmap(int Width, int Height, int Bpp, bool BottomUp)
     return;
   }
   FStride = int(Stride);
-  std::size_t Bytes = Stride * std::size_t(FHeight);
-  FStorage = std::unique_ptr<BYTE, TGdiBitmapStoreRelease>(BitmapTakeStore(Bytes),
-                                                           TGdiBitmapStoreRelease{Bytes});
+  // calloc leaves fresh pages from the system as they come, zero and not
+  // yet resident, where value-initialising new would write every byte.
+  FStorage.reset(static_cast<BYTE*>(std::calloc(Stride * std::size_t(FHeight), 1)));
   FBits = FStorage.get();
   FRefused = FBits == nullptr;
-}
-
-void TGdiBitmapStoreRelease::operator()(BYTE* P) const {
-  if (Bytes < kBitmapMapFrom)
-    std::free(P);
-  else
-    munmap(P, Bytes);
 }
 
 void TGdiBitmap::SetColorTable(const std::vector<RGBQUAD>& Table) {

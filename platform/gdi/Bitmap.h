@@ -8,14 +8,9 @@
 #include "platform/gdi/GdiObject.h"
 #include "platform/gdi/Pixel.h"
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
-
-// Releases a bitmap's pixel store however it was taken (see Bitmap.cpp).
-struct TGdiBitmapStoreRelease {
-  std::size_t Bytes = 0;
-  void operator()(BYTE* P) const;
-};
 
 class TGdiBitmap : public TGdiObject {
 public:
@@ -67,7 +62,10 @@ private:
   int FWidth, FHeight, FBpp, FStride;
   bool FBottomUp;
   bool FRefused = false;
-  std::unique_ptr<BYTE, TGdiBitmapStoreRelease> FStorage;
+  struct TFreeStore {
+    void operator()(BYTE* P) const { std::free(P); }
+  };
+  std::unique_ptr<BYTE, TFreeStore> FStorage;
   BYTE* FBits = nullptr;
   std::vector<RGBQUAD> FColorTable;
   // One-entry cache: drawing repeats the same colour across a span.
