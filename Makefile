@@ -19,10 +19,11 @@ deps:
 	@scripts/install-deps
 
 # Both test builds carry line tables only (-g1): enough for stack traces,
-# and full debug information would take much of make test's time.
+# and full debug information would take much of make test's time. The
+# benchmarks are built by make bench, in its own Release build.
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
+	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DTAVREL_BENCH=OFF
 
 $(ASAN_BUILD)/build.ninja: | deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
