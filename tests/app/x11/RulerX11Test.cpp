@@ -274,22 +274,11 @@ std::vector<Window> TRulerX11Test::OpenMenus() {
 Atom TRulerX11Test::AtomOf(const char* Name) { return XInternAtom(Viewer(), Name, False); }
 
 std::vector<long> TRulerX11Test::Longs(Window W, const char* Property) {
-  Atom Type = None;
-  int Format = 0;
-  unsigned long Count = 0, After = 0;
-  unsigned char* Data = nullptr;
-  std::vector<long> Out;
-  if (XGetWindowProperty(Viewer(), W, AtomOf(Property), 0, 1024, False, AnyPropertyType, &Type,
-                         &Format, &Count, &After, &Data) == Success &&
-      Data && Format == 32)
-    Out.assign(reinterpret_cast<long*>(Data), reinterpret_cast<long*>(Data) + Count);
-  if (Data) XFree(Data);
-  return Out;
+  return XLongProperty(Viewer(), W, Property);
 }
 
 bool TRulerX11Test::HasAtom(Window W, const char* Property, const char* Value) {
-  std::vector<long> L = Longs(W, Property);
-  return std::find(L.begin(), L.end(), long(AtomOf(Value))) != L.end();
+  return XPropertyHasAtom(Viewer(), W, Property, Value);
 }
 
 std::string TRulerX11Test::Name(Window W) {
@@ -311,10 +300,7 @@ long TRulerX11Test::WmState(Window W) {
   return L.empty() ? -1 : L[0];
 }
 
-bool TRulerX11Test::Viewable(Window W) {
-  XWindowAttributes A{};
-  return W && XGetWindowAttributes(Viewer(), W, &A) && A.map_state == IsViewable;
-}
+bool TRulerX11Test::Viewable(Window W) { return XWindowViewable(Viewer(), W); }
 
 bool TRulerX11Test::OverrideRedirect(Window W) {
   XWindowAttributes A{};
@@ -342,13 +328,7 @@ TXBox TRulerX11Test::FrameRectOf(Window W) {
   }
 }
 
-std::uint32_t TRulerX11Test::ScreenPixel(int X, int Y) {
-  XImage* I = XGetImage(Viewer(), DefaultRootWindow(Viewer()), X, Y, 1, 1, AllPlanes, ZPixmap);
-  if (!I) return 0xFFFFFFFF;
-  std::uint32_t P = std::uint32_t(XGetPixel(I, 0, 0)) & 0xFFFFFF;
-  XDestroyImage(I);
-  return P;
-}
+std::uint32_t TRulerX11Test::ScreenPixel(int X, int Y) { return XRootPixel(Viewer(), X, Y); }
 
 bool TRulerX11Test::PixelSettles(int X, int Y, std::uint32_t Rgb, std::uint32_t& Seen) {
   // A compositor paints in its own time.

@@ -6,6 +6,7 @@
 #include "framework/classes/Class.h"
 #include "framework/forms/FormsTest.h"
 #include "framework/menus/MenuItem.h"
+#include "platform/menus/MenuTestSupport.h"
 
 #include <string>
 #include <vector>
@@ -32,20 +33,6 @@ protected:
     Item->OnMeasureItem = MakeEvent<&TAdvMenuProbe::Measure>(&Probe);
     Menu->GetItems()->Add(Item);
     return Menu;
-  }
-
-  static std::vector<HWND> MenuWindows() {
-    std::vector<HWND> Found;
-    EnumWindows(
-        [](HWND Wnd, LPARAM L) {
-          char Class[32] = {};
-          GetClassName(Wnd, Class, sizeof Class);
-          if (std::string(Class) == "#32768" && IsWindowVisible(Wnd))
-            reinterpret_cast<std::vector<HWND>*>(L)->push_back(Wnd);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&Found));
-    return Found;
   }
 
   TAdvMenuProbe Probe;
@@ -92,7 +79,7 @@ TEST_F(AdvPopupMenuTest, PopupShowsTheMenuAtTheShiftedPoint) {
   Menu->SetAlignment(paRight);
   std::vector<TRect> Seen;
   Script({[&] {
-    for (HWND Wnd : MenuWindows()) {
+    for (HWND Wnd : menutest::MenuWindows()) {
       TRect R;
       GetWindowRect(Wnd, &R);
       Seen.push_back(R);
@@ -109,12 +96,12 @@ TEST_F(AdvPopupMenuTest, AnEmptyMenuShowsNothingAndRaisesNoPopupEvent) {
   auto* Menu = new TAdvPopupMenu(Application);
   Menu->OnPopup = MakeEvent<&TAdvMenuProbe::Popped>(&Probe);
   bool Opened = false;
-  Script({[&] { Opened = !MenuWindows().empty(); }});
+  Script({[&] { Opened = !menutest::MenuWindows().empty(); }});
   Menu->Popup(100, 100);
   Menu->PopupAtCursor();
   EXPECT_EQ(Probe.Popups, 0);
   EXPECT_FALSE(Opened);
-  EXPECT_TRUE(MenuWindows().empty());
+  EXPECT_TRUE(menutest::MenuWindows().empty());
 }
 
 TEST_F(AdvPopupMenuTest, PopupAtCursorOpensWhereTheMouseIs) {
@@ -123,7 +110,7 @@ TEST_F(AdvPopupMenuTest, PopupAtCursorOpensWhereTheMouseIs) {
   Desk->PumpUntilIdle();
   TRect Seen{0, 0, 0, 0};
   Script({[&] {
-    auto Windows = MenuWindows();
+    auto Windows = menutest::MenuWindows();
     if (!Windows.empty()) GetWindowRect(Windows[0], &Seen);
     Desk->PressKey(VK_ESCAPE);
   }});

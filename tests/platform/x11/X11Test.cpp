@@ -113,22 +113,11 @@ HWND TX11Test::MakeWindow(DWORD Ex, DWORD Style, const TRect& R, HWND Owner, COL
 }
 
 std::vector<long> TX11Test::Longs(Window W, const char* Property) {
-  Atom Type = None;
-  int Format = 0;
-  unsigned long Count = 0, After = 0;
-  unsigned char* Data = nullptr;
-  std::vector<long> Out;
-  if (XGetWindowProperty(Viewer(), W, AtomOf(Property), 0, 1024, False, AnyPropertyType, &Type,
-                         &Format, &Count, &After, &Data) == Success &&
-      Data && Format == 32)
-    Out.assign(reinterpret_cast<long*>(Data), reinterpret_cast<long*>(Data) + Count);
-  if (Data) XFree(Data);
-  return Out;
+  return XLongProperty(Viewer(), W, Property);
 }
 
 bool TX11Test::HasAtom(Window W, const char* Property, const char* Value) {
-  std::vector<long> L = Longs(W, Property);
-  return std::find(L.begin(), L.end(), long(AtomOf(Value))) != L.end();
+  return XPropertyHasAtom(Viewer(), W, Property, Value);
 }
 
 TRect TX11Test::ScreenRectOf(Window W) {
@@ -141,18 +130,9 @@ TRect TX11Test::ScreenRectOf(Window W) {
   return TRect{X, Y, X + A.width, Y + A.height};
 }
 
-bool TX11Test::Viewable(Window W) {
-  XWindowAttributes A{};
-  return XGetWindowAttributes(Viewer(), W, &A) && A.map_state == IsViewable;
-}
+bool TX11Test::Viewable(Window W) { return XWindowViewable(Viewer(), W); }
 
-std::uint32_t TX11Test::ScreenPixel(int X, int Y) {
-  XImage* I = XGetImage(Viewer(), DefaultRootWindow(Viewer()), X, Y, 1, 1, AllPlanes, ZPixmap);
-  if (!I) return 0xFFFFFFFF;
-  std::uint32_t P = std::uint32_t(XGetPixel(I, 0, 0)) & 0xFFFFFF;
-  XDestroyImage(I);
-  return P;
-}
+std::uint32_t TX11Test::ScreenPixel(int X, int Y) { return XRootPixel(Viewer(), X, Y); }
 
 int TX11Test::XDoTool(const std::vector<std::string>& Args) {
   std::vector<std::string> Argv = {"xdotool"};

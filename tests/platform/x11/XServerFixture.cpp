@@ -6,6 +6,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -230,4 +232,36 @@ TXServer* TXServer::Shared(std::string& Error) {
   }
   Error = StartError;
   return Server.Running() ? &Server : nullptr;
+}
+
+std::vector<long> XLongProperty(Display* D, Window W, const char* Property) {
+  Atom Type = None;
+  int Format = 0;
+  unsigned long Count = 0, After = 0;
+  unsigned char* Data = nullptr;
+  std::vector<long> Out;
+  if (XGetWindowProperty(D, W, XInternAtom(D, Property, False), 0, 1024, False, AnyPropertyType,
+                         &Type, &Format, &Count, &After, &Data) == Success &&
+      Data && Format == 32)
+    Out.assign(reinterpret_cast<long*>(Data), reinterpret_cast<long*>(Data) + Count);
+  if (Data) XFree(Data);
+  return Out;
+}
+
+bool XPropertyHasAtom(Display* D, Window W, const char* Property, const char* Value) {
+  std::vector<long> L = XLongProperty(D, W, Property);
+  return std::find(L.begin(), L.end(), long(XInternAtom(D, Value, False))) != L.end();
+}
+
+bool XWindowViewable(Display* D, Window W) {
+  XWindowAttributes A{};
+  return W && XGetWindowAttributes(D, W, &A) && A.map_state == IsViewable;
+}
+
+std::uint32_t XRootPixel(Display* D, int X, int Y) {
+  XImage* I = XGetImage(D, DefaultRootWindow(D), X, Y, 1, 1, AllPlanes, ZPixmap);
+  if (!I) return 0xFFFFFFFF;
+  std::uint32_t P = std::uint32_t(XGetPixel(I, 0, 0)) & 0xFFFFFF;
+  XDestroyImage(I);
+  return P;
 }

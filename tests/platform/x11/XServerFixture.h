@@ -9,6 +9,7 @@
 
 #include <X11/Xlib.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <sys/types.h>
@@ -78,3 +79,12 @@ bool WaitUntil(const std::function<bool()>& Condition, int Ms);
 
 // Opens a connection that reports a lost server instead of exiting.
 Display* OpenTestDisplay(const std::string& Name);
+
+// What the server says of a window, as tests look at it.
+// The 32-bit values of a property; empty when it is missing or not 32-bit.
+std::vector<long> XLongProperty(Display* D, Window W, const char* Property);
+// Whether the 32-bit property lists the atom named Value.
+bool XPropertyHasAtom(Display* D, Window W, const char* Property, const char* Value);
+bool XWindowViewable(Display* D, Window W);
+// 0x00RRGGBB of a pixel of the root window; 0xFFFFFFFF when unreadable.
+std::uint32_t XRootPixel(Display* D, int X, int Y);
