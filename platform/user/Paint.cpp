@@ -44,12 +44,13 @@ void Place(const THeldDC& H, TPoint& Origin, TRegionData& Visible) {
 
 HDC MakeDC(TWindow& W, bool Client, bool Paint, const TRegionData& Limit) {
   TWindow* Root = WmRoot(&W);
-  if (!Root || !Root->Surface) return nullptr;
+  if (!Root) return nullptr;
+  TGdiBitmap& Surface = WmEnsureSurface(*Root);
   THeldDC H{nullptr, W.Handle, Client, Paint, Limit};
   TPoint Origin;
   TRegionData Visible;
   Place(H, Origin, Visible);
-  H.DC = GdiCreateSurfaceDC(Root->Surface.get(), Origin, &Visible, W.Handle);
+  H.DC = GdiCreateSurfaceDC(&Surface, Origin, &Visible, W.Handle);
   if (H.DC) Held().push_back(std::move(H));
   return H.DC;
 }

@@ -73,8 +73,10 @@ public:
   bool InternalPaint = false;
   bool Painting = false;
 
-  // Top-level windows only.
+  // Top-level windows only; made when first drawn into or shown.
   std::unique_ptr<TGdiBitmap> Surface;
+  // The rectangle whose size the drawing layer refused a surface for.
+  TRect SurfaceRefused{0, 0, 0, 0};
 
   std::unique_ptr<TControlState> Control;
 

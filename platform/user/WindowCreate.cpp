@@ -87,7 +87,6 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
   } else {
     if (ParentW) W->Owner = WmRoot(ParentW)->Handle;
     W->Rect = DefaultRect(x, y, width, height);
-    WmSizeSurface(*W);
     WmRaise(*W);
     Backend().WindowCreated(H);
   }

@@ -14,9 +14,11 @@ bool InShape(const TWindow& W, TPoint WindowPt) {
       WindowPt.Y >= W.Rect.Height())
     return false;
   if (W.Region && !W.Region->Contains(WindowPt.X, WindowPt.Y)) return false;
-  if (!W.IsChild() && (W.ExStyle & WS_EX_LAYERED) && (W.LayeredFlags & LWA_COLORKEY) && W.Surface &&
-      WindowPt.X < W.Surface->Width() && WindowPt.Y < W.Surface->Height()) {
-    TRgb32 P = W.Surface->ReadPixel(WindowPt.X, WindowPt.Y);
+  if (!W.IsChild() && (W.ExStyle & WS_EX_LAYERED) && (W.LayeredFlags & LWA_COLORKEY)) {
+    // A surface not made yet has never been drawn: its pixels are zero.
+    TRgb32 P = 0;
+    if (W.Surface && WindowPt.X < W.Surface->Width() && WindowPt.Y < W.Surface->Height())
+      P = W.Surface->ReadPixel(WindowPt.X, WindowPt.Y);
     COLORREF C = RGB(BYTE(P >> 16), BYTE(P >> 8), BYTE(P));
     if (C == (W.ColorKey & 0xFFFFFF)) return false;
   }

@@ -229,7 +229,7 @@ void SetBackend(std::unique_ptr<TBackend> NewBackend) {
 
 const TGdiBitmap* WmSurface(HWND Wnd) {
   TWindow* W = WmFind(Wnd);
-  return W && !W->IsChild() ? W->Surface.get() : nullptr;
+  return W && !W->IsChild() ? &WmEnsureSurface(*W) : nullptr;
 }
 
 void WmEnsureSystemClasses() {

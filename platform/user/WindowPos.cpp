@@ -48,12 +48,34 @@ void Restack(TWindow& W, HWND After) {
 
 } // namespace
 
-void WmSizeSurface(TWindow& W) {
+namespace {
+
+bool SurfaceFits(const TWindow& W) {
   int Width = std::max(1, int(W.Rect.Width())), Height = std::max(1, int(W.Rect.Height()));
-  if (W.Surface && W.Surface->Width() == Width && W.Surface->Height() == Height) return;
+  if (!W.Surface) return false;
+  if (W.Surface->Width() == Width && W.Surface->Height() == Height) return true;
+  // A size the drawing layer refused is kept at 1 x 1 until it changes.
+  return W.Surface->Width() == 1 && W.Surface->Height() == 1 && W.SurfaceRefused == W.Rect;
+}
+
+} // namespace
+
+void WmSizeSurface(TWindow& W) {
+  if (!W.Surface || SurfaceFits(W)) return;
   GdiDetachSurface(W.Surface.get());
+  W.Surface.reset();
+}
+
+TGdiBitmap& WmEnsureSurface(TWindow& W) {
+  if (SurfaceFits(W)) return *W.Surface;
+  GdiDetachSurface(W.Surface.get());
+  int Width = std::max(1, int(W.Rect.Width())), Height = std::max(1, int(W.Rect.Height()));
   W.Surface = std::make_unique<TGdiBitmap>(Width, Height, 32);
-  if (!W.Surface->Valid()) W.Surface = std::make_unique<TGdiBitmap>(1, 1, 32);
+  if (!W.Surface->Valid()) {
+    W.Surface = std::make_unique<TGdiBitmap>(1, 1, 32);
+    W.SurfaceRefused = W.Rect;
+  }
+  return *W.Surface;
 }
 
 namespace {

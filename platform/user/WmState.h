@@ -73,9 +73,13 @@ void WmExposeUnder(TWindow& Child, const TRect& Rect);
 // Keeps held window DCs drawing into the right place after a change.
 void WmUpdateDCs(TWindow& Root);
 void WmForgetDCs(TWindow& W);
-// Gives a top-level window a surface of its size (at least 1 x 1; a size
-// the drawing layer refuses gets 1 x 1), dropping the old one's DCs.
+// Drops a top-level window's surface when it no longer fits the window,
+// with the old one's DCs. A window is resized several times while a form
+// is built, before anything is drawn; the surface is made at first use.
 void WmSizeSurface(TWindow& W);
+// The surface of top-level window W, made at its size when missing (at
+// least 1 x 1; a size the drawing layer refuses gets 1 x 1).
+TGdiBitmap& WmEnsureSurface(TWindow& W);
 // Ends a paint that a procedure began but never ended (it threw, or forgot
 // EndPaint), so its DC does not outlive the WM_PAINT.
 void WmEndLeftoverPaint(HWND Wnd);

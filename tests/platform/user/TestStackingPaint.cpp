@@ -195,3 +195,49 @@ TEST_F(StackingPaintTest, HeldDCFollowsMovesAndDiesWithWindow) {
 }
 
 } // namespace
+
+// A window sized several times before anything drew into it, or sized
+// beyond what the drawing layer gives a surface for, still draws at the
+// size it ends with.
+TEST_F(StackingPaintTest, SizesChosenBeforeTheFirstPaintAllEndDrawable) {
+  Colored(Rect(0, 0, 200, 200), kWhite);
+  HWND W = Colored(Rect(0, 0, 10, 10), kRed, 0, WS_POPUP);
+  for (int Size : {300, 20, 32767, 60}) SetWindowPos(W, nullptr, 0, 0, Size, Size, SWP_NOMOVE);
+  ShowWindow(W, SW_SHOWNA);
+  Desk->PumpUntilIdle();
+  EXPECT_EQ(At(59, 59), kRed);
+  EXPECT_EQ(At(60, 60), kWhite);
+
+  SetWindowPos(W, nullptr, 0, 0, 32767, 32767, SWP_NOMOVE);
+  Desk->PumpUntilIdle();
+  for (int Twice = 0; Twice < 2; ++Twice) {
+    HDC Dc = GetDC(W);
+    ASSERT_NE(Dc, nullptr) << "a refused size still gets a surface to draw into";
+    RECT All{0, 0, 32767, 32767};
+    FillRect(Dc, &All, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(W, Dc);
+  }
+  SetWindowPos(W, nullptr, 0, 0, 30, 30, SWP_NOMOVE);
+  Desk->PumpUntilIdle();
+  EXPECT_EQ(At(29, 29), kRed);
+  EXPECT_EQ(At(30, 30), kWhite);
+}
+
+TEST_F(StackingPaintTest, ADcHeldAcrossAResizeDrawsNothingAfterIt) {
+  Colored(Rect(0, 0, 100, 100), kWhite);
+  HWND W = Colored(Rect(0, 0, 40, 40), kBlue);
+  Desk->PumpUntilIdle();
+  HDC Old = GetDC(W);
+  SetWindowPos(W, nullptr, 0, 0, 50, 50, SWP_NOMOVE);
+  Desk->PumpUntilIdle();
+  RECT R{0, 0, 50, 50};
+  FillRect(Old, &R, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  Desk->PumpUntilIdle();
+  EXPECT_EQ(At(45, 45), kBlue) << "the old DC's surface is gone";
+  ReleaseDC(W, Old);
+  HDC New = GetDC(W);
+  FillRect(New, &R, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  ReleaseDC(W, New);
+  Desk->PumpUntilIdle();
+  EXPECT_EQ(At(45, 45), kBlack);
+}
