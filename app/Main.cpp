@@ -2,12 +2,14 @@
 // headless desktop is for tests and the automation tool; a user runs this.
 #include "app/Program.h"
 #include "components/advmenus/MenuAnimation.h"
+#include "platform/gdi/FontEngine.h"
 #include "platform/x11/X11Desktop.h"
 
 #include <cstdio>
 #include <string>
 
 int main() {
+  TFontEngine::ReadConfigurationAhead();
   std::string Error;
   auto Desktop = OpenX11Desktop(nullptr, Error);
   if (!Desktop) {

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <future>
+#include <system_error>
 
 namespace {
 
@@ -80,7 +82,39 @@ LOGFONTA SystemFontDescription() {
   return Lf;
 }
 
+// The configuration being read ahead. A program that ends before drawing
+// any text still owns what the thread read, and frees it here.
+struct TFontConfigAhead {
+  std::future<FcConfig*> Config;
+  bool EngineMade = false;
+  ~TFontConfigAhead() {
+    if (!Config.valid()) return;
+    if (FcConfig* C = Config.get()) FcConfigDestroy(C);
+  }
+};
+
+TFontConfigAhead& FontConfigAhead() {
+  static TFontConfigAhead Ahead;
+  return Ahead;
+}
+
+FcConfig* LoadFontConfig() {
+  FontConfigAhead().EngineMade = true;
+  std::future<FcConfig*>& Ahead = FontConfigAhead().Config;
+  return Ahead.valid() ? Ahead.get() : FcInitLoadConfigAndFonts();
+}
+
 } // namespace
+
+void TFontEngine::ReadConfigurationAhead() {
+  std::future<FcConfig*>& Ahead = FontConfigAhead().Config;
+  if (Ahead.valid() || FontConfigAhead().EngineMade) return;
+  try {
+    Ahead = std::async(std::launch::async, [] { return FcInitLoadConfigAndFonts(); });
+  } catch (const std::system_error&) {
+    // No thread to be had: the engine reads it when first used.
+  }
+}
 
 TFontEngine& TFontEngine::Get() {
   static TFontEngine Engine;
@@ -89,7 +123,9 @@ TFontEngine& TFontEngine::Get() {
 
 TFontEngine::TFontEngine() {
   if (FT_Init_FreeType(&FLibrary) != 0) FLibrary = nullptr;
-  FConfig = FcInitLoadConfigAndFonts();
+ 
+  FConfig = LoadFontConfig();
+ 
 }
 
 TFontEngine::~TFontEngine() {

@@ -29,6 +29,11 @@ struct TDCFont {
 class TFontEngine {
 public:
   static TFontEngine& Get();
+  // Starts reading fontconfig's configuration on a thread of its own, for
+  // a program that knows it will draw text soon: the reading takes a few
+  // milliseconds that the program can spend connecting to its display and
+  // building its windows. The engine, when first used, waits for it.
+  static void ReadConfigurationAhead();
 
   TFontEngine();
   ~TFontEngine();
