@@ -21,6 +21,16 @@ std::unique_ptr<TBackend> OpenX11Desktop(const char* DisplayName, std::string& E
   return std::make_unique<TX11Backend>(std::move(Conn));
 }
 
+bool X11DesktopLost(TBackend& Desktop) {
+  auto* X = dynamic_cast<TX11Backend*>(&Desktop);
+  return X && X->ServerLost();
+}
+
+std::string X11DesktopName(TBackend& Desktop) {
+  auto* X = dynamic_cast<TX11Backend*>(&Desktop);
+  return X ? X->DisplayName() : std::string();
+}
+
 namespace {
 
 // Requests to the window manager come from an application, not a pager.
@@ -46,9 +56,10 @@ bool RegionOf(HWND Wnd, std::vector<TRect>& Rects) {
 } // namespace
 
 TX11Backend::TX11Backend(std::unique_ptr<TX11Connection> Conn)
-    : FConnHolder(std::move(Conn)), FConn(*FConnHolder), FHints(FConn), FTable(FConn, FHints),
-      FPainter(FConn), FInput(FConn), FMetrics(FConn), FCursors(FConn), FStacker(FConn, FTable),
-      FBar(FConn, FPainter) {
+    : FConnHolder(std::move(Conn)), FConn(*FConnHolder), FMetrics(FConn), FHints(FConn),
+      FTable(FConn, FHints, FMetrics), FPainter(FConn), FInput(FConn, FMetrics), FCursors(FConn),
+      FStacker(FConn, FTable), FBar(FConn, FPainter, FMetrics),
+      FDisplayName(DisplayString(FConn.Dpy())) {
   FManaged = FConn.QueryWindowManager();
   FCompositor = FConn.QueryCompositor();
   // Root property changes tell of a new window manager or work area;
@@ -57,6 +68,7 @@ TX11Backend::TX11Backend(std::unique_ptr<TX11Connection> Conn)
   XSelectInput(FConn.Dpy(), FConn.Root(),
                PropertyChangeMask | SubstructureNotifyMask | StructureNotifyMask);
   ScreenRect();
+  FOrigin = FMetrics.Origin();
   XFlush(FConn.Dpy());
 }
 
@@ -172,11 +184,11 @@ void TX11Backend::WindowMoved(HWND Wnd, const TRect&, const TRect& Rect) {
   unsigned Width = unsigned(std::max<LONG>(1, Rect.Width())),
            Height = unsigned(std::max<LONG>(1, Rect.Height()));
   DWORD Style = DWORD(GetWindowLong(Wnd, GWL_STYLE));
+  TPoint At = FMetrics.ToRoot(TPoint{Rect.Left, Rect.Top});
   // The size limits first, or a manager would hold the window to the old size.
-  FHints.SetGeometry(W->Id, Rect.Left, Rect.Top, int(Width), int(Height),
-                     (Style & WS_THICKFRAME) != 0);
+  FHints.SetGeometry(W->Id, At.X, At.Y, int(Width), int(Height), (Style & WS_THICKFRAME) != 0);
   W->ConfigSerial = NextRequest(FConn.Dpy());
-  XMoveResizeWindow(FConn.Dpy(), W->Id, Rect.Left, Rect.Top, Width, Height);
+  XMoveResizeWindow(FConn.Dpy(), W->Id, At.X, At.Y, Width, Height);
 }
 
 void TX11Backend::WindowRestacked(HWND Wnd) {
@@ -307,7 +319,8 @@ void TX11Backend::BeginMoveDrag(HWND Wnd, TPoint Pos) {
     constexpr long kMove = 8, kButton = 1;
     XUngrabPointer(FConn.Dpy(), CurrentTime);
     FGrab = 0;
-    FConn.SendRootMessage(W->Id, FConn.Atoms().NetWmMoveResize, Pos.X, Pos.Y, kMove, kButton,
+    TPoint At = FMetrics.ToRoot(Pos);
+    FConn.SendRootMessage(W->Id, FConn.Atoms().NetWmMoveResize, At.X, At.Y, kMove, kButton,
                           kSourceApplication);
     XFlush(FConn.Dpy());
     return;
@@ -352,13 +365,14 @@ TPoint TX11Backend::CursorPos() {
   int X, Y, Wx, Wy;
   unsigned Mask;
   if (XQueryPointer(FConn.Dpy(), FConn.Root(), &Root, &Child, &X, &Y, &Wx, &Wy, &Mask))
-    FPointer = TPoint{X, Y};
+    FPointer = FMetrics.FromRoot(TPoint{X, Y});
   return FPointer;
 }
 
 void TX11Backend::SetCursorPos(TPoint Pos) {
   if (FConn.Lost()) return;
-  XWarpPointer(FConn.Dpy(), None, FConn.Root(), 0, 0, 0, 0, Pos.X, Pos.Y);
+  TPoint At = FMetrics.ToRoot(Pos);
+  XWarpPointer(FConn.Dpy(), None, FConn.Root(), 0, 0, 0, 0, At.X, At.Y);
   XFlush(FConn.Dpy());
 }
 
@@ -388,6 +402,8 @@ bool TX11Backend::PollEvent(TDesktopEvent& Event) {
 
 void TX11Backend::ReadEvents() {
   if (FConn.Lost()) return;
+  // The window layer's screen questions may have found the change first.
+  FollowOrigin();
   Display* D = FConn.Dpy();
   while (FQueue.empty() && !FConn.Lost() && XPending(D) > 0) {
     XEvent E;

@@ -21,6 +21,7 @@
 
 #include <deque>
 #include <memory>
+#include <string>
 
 class TX11Backend : public TBackend {
 public:
@@ -58,6 +59,8 @@ public:
   // The X window showing Wnd, 0 when none does.
   Window XWindowOf(HWND Wnd) { return FTable.XOf(Wnd); }
   bool WindowManagerRunning() const { return FManaged; }
+  bool ServerLost() const { return FConn.Lost(); }
+  const std::string& DisplayName() const { return FDisplayName; }
   Display* Dpy() const { return FConn.Dpy(); }
   // Puts every changed surface part on its window now.
   void FlushSurfaces();
@@ -82,6 +85,9 @@ private:
   void GrabForCapture();
   // Reads every event the server has sent so far.
   void ReadEvents();
+  // After the primary monitor moved on the root: every window stays where
+  // X has it, so its rectangle is read again in the new coordinates.
+  void FollowOrigin();
   void Push(TDesktopEvent::TKind Kind, HWND Wnd);
 
   // Event handlers (X11BackendEvents.cpp).
@@ -99,14 +105,17 @@ private:
 
   std::unique_ptr<TX11Connection> FConnHolder;
   TX11Connection& FConn;
+  // First: the parts below convert positions through it.
+  TX11Metrics FMetrics;
   TX11WindowHints FHints;
   TX11WindowTable FTable;
   TX11SurfacePainter FPainter;
   TX11Input FInput;
-  TX11Metrics FMetrics;
   TX11Cursors FCursors;
   TX11Stacker FStacker;
   TX11RestoreBar FBar;
+  // Kept from the start: the display's own record is unusable once lost.
+  std::string FDisplayName;
 
   std::deque<TDesktopEvent> FQueue;
   bool FManaged = false;
@@ -117,6 +126,9 @@ private:
   HWND FActive = nullptr;
   // The pointer as last asked, answered after the link is lost.
   TPoint FPointer{0, 0};
+  // The primary monitor's place on the root the windows were last
+  // reported in.
+  TPoint FOrigin{0, 0};
   // Server time of the last press, for activation requests.
   Time FUserTime = CurrentTime;
   // The top-level window of the capture window, and the X window the
@@ -124,7 +136,8 @@ private:
   HWND FCaptureRoot = nullptr;
   Window FGrab = 0;
 
-  // A caption drag the desktop runs itself (no window manager).
+  // A caption drag the desktop runs itself (no window manager); Start in
+  // window-layer coordinates.
   struct TDrag {
     HWND Wnd = nullptr;
     TPoint Start{0, 0};

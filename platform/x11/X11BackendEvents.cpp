@@ -46,8 +46,9 @@ void TX11Backend::HandleEvent(XEvent& E) {
   if (E.type == ButtonPress) FUserTime = E.xbutton.time;
   if (E.type == KeyPress) FUserTime = E.xkey.time;
   if (E.xany.window == FConn.Root()) {
-    FMetrics.Notice(E);
+    bool Metrics = FMetrics.Notice(E);
     HandleRootEvent(E);
+    if (Metrics) FollowOrigin();
     return;
   }
   if (FBar.Owns(E.xany.window)) {
@@ -111,7 +112,7 @@ void TX11Backend::HandleRootEvent(const XEvent& E) {
 void TX11Backend::HandleBarEvent(const XEvent& E) {
   if (E.type == Expose && E.xexpose.count == 0) FBar.Repaint();
   if (E.type != ButtonPress || E.xbutton.button != Button1) return;
-  if (HWND Wnd = FBar.WindowAt(TPoint{E.xbutton.x_root, E.xbutton.y_root}))
+  if (HWND Wnd = FBar.WindowAt(FMetrics.FromRoot(TPoint{E.xbutton.x_root, E.xbutton.y_root})))
     Push(TDesktopEvent::Restored, Wnd);
 }
 
@@ -130,10 +131,12 @@ bool TX11Backend::HandleDrag(const XEvent& E) {
     return false;
   }
   TRect R = FDrag.Rect;
-  int Dx = E.xmotion.x_root - FDrag.Start.X, Dy = E.xmotion.y_root - FDrag.Start.Y;
+  TPoint Pos = FMetrics.FromRoot(TPoint{E.xmotion.x_root, E.xmotion.y_root});
+  int Dx = Pos.X - FDrag.Start.X, Dy = Pos.Y - FDrag.Start.Y;
   R = TRect{R.Left + Dx, R.Top + Dy, R.Right + Dx, R.Bottom + Dy};
+  TPoint At = FMetrics.ToRoot(TPoint{R.Left, R.Top});
   W->ConfigSerial = NextRequest(FConn.Dpy());
-  XMoveWindow(FConn.Dpy(), W->Id, R.Left, R.Top);
+  XMoveWindow(FConn.Dpy(), W->Id, At.X, At.Y);
   TDesktopEvent C{TDesktopEvent::Configured, FDrag.Wnd};
   C.Rect = R;
   FQueue.push_back(C);
@@ -149,11 +152,35 @@ void TX11Backend::OnConfigure(TX11Window& W, const XConfigureEvent& E) {
     Window Child;
     if (!XTranslateCoordinates(FConn.Dpy(), W.Id, FConn.Root(), 0, 0, &X, &Y, &Child)) return;
   }
-  TRect R{X, Y, X + E.width, Y + E.height}, Now;
+  TRect R = FMetrics.FromRoot(TRect{X, Y, X + E.width, Y + E.height}), Now;
   if (!GetWindowRect(W.Wnd, &Now) || R == Now) return;
   TDesktopEvent C{TDesktopEvent::Configured, W.Wnd};
   C.Rect = R;
   FQueue.push_back(C);
+}
+
+void TX11Backend::FollowOrigin() {
+  if (FConn.Lost()) return;
+  TPoint Origin = FMetrics.Origin();
+  if (Origin == FOrigin) return;
+  FOrigin = Origin;
+  for (auto& [Wnd, W] : FTable.All()) {
+    int X = 0, Y = 0;
+    Window Child;
+    TRect Now;
+    if (!W.Id || !GetWindowRect(Wnd, &Now) ||
+        !XTranslateCoordinates(FConn.Dpy(), W.Id, FConn.Root(), 0, 0, &X, &Y, &Child))
+      continue;
+    // Only the place changes with the origin; the size stays the layer's
+    // (X holds an empty window at one pixel).
+    TPoint At = FMetrics.FromRoot(TPoint{X, Y});
+    if (At.X == Now.Left && At.Y == Now.Top) continue;
+    TDesktopEvent C{TDesktopEvent::Configured, Wnd};
+    C.Rect = TRect{At.X, At.Y, At.X + Now.Width(), At.Y + Now.Height()};
+    FQueue.push_back(C);
+  }
+  // The row is laid out in window-layer coordinates.
+  if (!FBar.Empty()) RefreshBar();
 }
 
 void TX11Backend::OnMap(TX11Window& W) {

@@ -7,7 +7,7 @@
 
 #include <X11/XKBlib.h>
 
-TX11Input::TX11Input(TX11Connection& Conn) : FConn(Conn) {
+TX11Input::TX11Input(TX11Connection& Conn, TX11Metrics& Metrics) : FConn(Conn), FMetrics(Metrics) {
   Display* D = FConn.Dpy();
   // Without this a held key arrives as release/press pairs.
   XkbSetDetectableAutoRepeat(D, True, nullptr);
@@ -68,14 +68,14 @@ bool TX11Input::Translate(XEvent& E, HWND Wnd, bool Filtered, std::deque<TDeskto
       if (Next.type == MotionNotify && Next.xmotion.window == E.xmotion.window) return true;
     }
     TDesktopEvent M{TDesktopEvent::MouseMove, Wnd};
-    M.Pos = TPoint{E.xmotion.x_root, E.xmotion.y_root};
+    M.Pos = FMetrics.FromRoot(TPoint{E.xmotion.x_root, E.xmotion.y_root});
     Out.push_back(M);
     return true;
   }
   case EnterNotify:
   case LeaveNotify: {
     TDesktopEvent M{TDesktopEvent::MouseMove, Wnd};
-    M.Pos = TPoint{E.xcrossing.x_root, E.xcrossing.y_root};
+    M.Pos = FMetrics.FromRoot(TPoint{E.xcrossing.x_root, E.xcrossing.y_root});
     Out.push_back(M);
     return true;
   }
@@ -85,7 +85,7 @@ bool TX11Input::Translate(XEvent& E, HWND Wnd, bool Filtered, std::deque<TDeskto
 
 void TX11Input::Button(const XButtonEvent& E, HWND Wnd, std::deque<TDesktopEvent>& Out) {
   TDesktopEvent B{TDesktopEvent::ButtonDown, Wnd};
-  B.Pos = TPoint{E.x_root, E.y_root};
+  B.Pos = FMetrics.FromRoot(TPoint{E.x_root, E.y_root});
   bool Down = E.type == ButtonPress;
   switch (E.button) {
   case Button1: B.Button = 0; break;

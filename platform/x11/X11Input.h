@@ -1,7 +1,8 @@
 // Pointer and keyboard events of the X windows as desktop events. Buttons
 // 1, 3 and 2 are the left, right and middle button; 4 and 5 turn the wheel
-// one notch away from or towards the user. Positions are screen (root)
-// coordinates. Keys are read through an input method when the display
+// one notch away from or towards the user. Positions are the window
+// layer's screen coordinates (root coordinates less the primary monitor's
+// origin). Keys are read through an input method when the display
 // offers one (composed and non-Latin characters), else through
 // XLookupString; keys still held when the focus leaves the program are
 // released, so none stays down in the window layer's key state.
@@ -9,6 +10,7 @@
 
 #include "platform/Backend.h"
 #include "platform/x11/X11Connection.h"
+#include "platform/x11/X11Metrics.h"
 
 #include <X11/Xutil.h>
 
@@ -17,7 +19,7 @@
 
 class TX11Input {
 public:
-  explicit TX11Input(TX11Connection& Conn);
+  TX11Input(TX11Connection& Conn, TX11Metrics& Metrics);
   ~TX11Input();
   TX11Input(const TX11Input&) = delete;
   TX11Input& operator=(const TX11Input&) = delete;
@@ -41,6 +43,7 @@ private:
   std::uint32_t LookupChar(XKeyEvent& E, KeySym& Typed);
 
   TX11Connection& FConn;
+  TX11Metrics& FMetrics;
   XIM FIm = nullptr;
   std::map<Window, XIC> FContexts;
   // The virtual key each held key went down as, by key code: its release

@@ -57,17 +57,35 @@ void TX11Metrics::Refresh() {
 
 TRect TX11Metrics::VirtualScreen() {
   Refresh();
-  return FVirtual;
+  return FromRoot(FVirtual);
 }
 
 TRect TX11Metrics::ScreenRect() {
   Refresh();
-  return FScreen;
+  return FromRoot(FScreen);
 }
 
 TRect TX11Metrics::WorkArea() {
   Refresh();
-  return FWork;
+  return FromRoot(FWork);
+}
+
+TPoint TX11Metrics::Origin() {
+  // Changes the program has seen so far count; the socket is not looked
+  // at here, since that flushes the output and would cost every window
+  // move and pointer event a write of its own.
+  if (FScreensStale && !FConn.Lost()) ReadScreens();
+  return TPoint{FScreen.Left, FScreen.Top};
+}
+
+TRect TX11Metrics::ToRoot(const TRect& R) {
+  TPoint O = Origin();
+  return TRect{R.Left + O.X, R.Top + O.Y, R.Right + O.X, R.Bottom + O.Y};
+}
+
+TRect TX11Metrics::FromRoot(const TRect& R) {
+  TPoint O = Origin();
+  return TRect{R.Left - O.X, R.Top - O.Y, R.Right - O.X, R.Bottom - O.Y};
 }
 
 void TX11Metrics::ReadScreens() {

@@ -4,6 +4,14 @@
 // monitor; the work area is the window manager's _NET_WORKAREA for the
 // first desktop, limited to the primary monitor.
 //
+// The window layer's screen starts at the primary monitor's top-left
+// corner, as a classic desktop's does, while X measures from the root's:
+// with the primary monitor right of another one, the window layer's (0,0)
+// is root (primary.x, primary.y), and monitors left of or above it lie at
+// negative coordinates. Every position that crosses between X and the
+// window layer goes through ToRoot or FromRoot; the answers below are
+// already in window-layer coordinates.
+//
 // The window layer asks for these dozens of times while forms are built,
 // so the answers are kept and read again only after the server announced
 // a change: RandR's screen and output events, the root's configure events
@@ -25,10 +33,22 @@ public:
   TRect VirtualScreen();
   TRect WorkArea();
 
+  // The primary monitor's top-left corner on the root. Taken from the
+  // kept answers (read again only after a change was seen), so converting
+  // costs no request and no look at the socket.
+  TPoint Origin();
+  TPoint ToRoot(TPoint P) { return Shift(P, Origin(), 1); }
+  TPoint FromRoot(TPoint P) { return Shift(P, Origin(), -1); }
+  TRect ToRoot(const TRect& R);
+  TRect FromRoot(const TRect& R);
+
   // Marks the answers E makes stale; true when it concerned them.
   bool Notice(const XEvent& E);
 
 private:
+  static TPoint Shift(TPoint P, TPoint By, int Sign) {
+    return TPoint{P.X + Sign * By.X, P.Y + Sign * By.Y};
+  }
   // Notices the events arrived so far and re-reads what became stale.
   void Refresh();
   void ReadScreens();
@@ -44,6 +64,7 @@ private:
   // serial told of a change that reading already saw.
   unsigned long FScreensSerial = 0;
   unsigned long FWorkSerial = 0;
+  // Root coordinates.
   TRect FScreen{0, 0, 0, 0};
   TRect FVirtual{0, 0, 0, 0};
   TRect FWork{0, 0, 0, 0};

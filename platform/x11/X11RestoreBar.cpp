@@ -48,7 +48,8 @@ void TX11RestoreBar::Refresh(const TRect& Work) {
   }
   if (!FWindow) Create();
   FBand = Band;
-  XMoveResizeWindow(FConn.Dpy(), FWindow, Band.Left, Band.Top, unsigned(Band.Width()),
+  TPoint At = FMetrics.ToRoot(TPoint{Band.Left, Band.Top});
+  XMoveResizeWindow(FConn.Dpy(), FWindow, At.X, At.Y, unsigned(Band.Width()),
                     unsigned(Band.Height()));
   Shape(Band);
   FSurface = std::make_unique<TGdiBitmap>(Band.Width(), Band.Height(), 32);

@@ -71,16 +71,16 @@ void TX11WindowTable::MakeX(TX11Window& W) {
   A.event_mask = kEvents;
   unsigned Width = unsigned(std::max<LONG>(1, R.Width())),
            Height = unsigned(std::max<LONG>(1, R.Height()));
-  W.Id = XCreateWindow(D, FConn.Root(), R.Left, R.Top, Width, Height, 0, FConn.Depth(), InputOutput,
-                       FConn.Visual24(),
-                       CWBackPixmap | CWBorderPixel | CWColormap | CWBitGravity |
-                           CWOverrideRedirect | CWEventMask,
-                       &A);
+  TPoint At = FMetrics.ToRoot(TPoint{R.Left, R.Top});
+  W.Id = XCreateWindow(
+      D, FConn.Root(), At.X, At.Y, Width, Height, 0, FConn.Depth(), InputOutput, FConn.Visual24(),
+      CWBackPixmap | CWBorderPixel | CWColormap | CWBitGravity | CWOverrideRedirect | CWEventMask,
+      &A);
   FByX[W.Id] = W.Wnd;
   FHints.SetIdentity(W.Id);
   FHints.SetTitle(W.Id, W.Title);
   DWORD Style = DWORD(GetWindowLong(W.Wnd, GWL_STYLE));
-  FHints.SetGeometry(W.Id, R.Left, R.Top, int(Width), int(Height), (Style & WS_THICKFRAME) != 0);
+  FHints.SetGeometry(W.Id, At.X, At.Y, int(Width), int(Height), (Style & WS_THICKFRAME) != 0);
   FHints.Apply(W.Id, TX11WindowRole{}, W.Role, XOf(W.Role.Owner), false);
   FHints.SetWmHints(W.Id, W.Role, false);
 }

@@ -5,6 +5,7 @@
 // every event the desktop translates.
 #pragma once
 
+#include "platform/x11/X11Metrics.h"
 #include "platform/x11/X11WindowHints.h"
 
 #include <map>
@@ -41,7 +42,8 @@ struct TX11Window {
 
 class TX11WindowTable {
 public:
-  TX11WindowTable(TX11Connection& Conn, TX11WindowHints& Hints) : FConn(Conn), FHints(Hints) {}
+  TX11WindowTable(TX11Connection& Conn, TX11WindowHints& Hints, TX11Metrics& Metrics)
+      : FConn(Conn), FHints(Hints), FMetrics(Metrics) {}
   ~TX11WindowTable();
   TX11WindowTable(const TX11WindowTable&) = delete;
   TX11WindowTable& operator=(const TX11WindowTable&) = delete;
@@ -64,6 +66,7 @@ private:
 
   TX11Connection& FConn;
   TX11WindowHints& FHints;
+  TX11Metrics& FMetrics;
   std::map<HWND, TX11Window> FWindows;
   std::map<Window, HWND> FByX;
 };

@@ -63,9 +63,11 @@ TEST_F(TX11MetricsCache, OutsideWorkAreaChangeShowsWithoutDispatching) {
 TEST_F(TX11MetricsCache, MonitorChangeShowsWithoutDispatching) {
   ASSERT_EQ(Desk().ScreenRect(), (TRect{0, 0, 1280, 1024}));
   ASSERT_EQ(Server().Run({"xrandr", "--setmonitor", "*HALF", "640/169x1024/271+640+0", "none"}), 0);
-  EXPECT_TRUE(WaitUntil([&] { return Desk().ScreenRect() == TRect{640, 0, 1280, 1024}; }, 2000));
+  // The screen starts at the primary monitor, the root's left half lies left of it.
+  EXPECT_TRUE(WaitUntil([&] { return Desk().ScreenRect() == TRect{0, 0, 640, 1024}; }, 2000));
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 640);
-  EXPECT_EQ(Desk().WorkArea(), (TRect{640, 0, 1280, 1024}));
+  EXPECT_EQ(Desk().WorkArea(), (TRect{0, 0, 640, 1024}));
+  EXPECT_EQ(Desk().VirtualScreen(), (TRect{-640, 0, 640, 1024}));
   ASSERT_EQ(Server().Run({"xrandr", "--delmonitor", "HALF"}), 0);
   EXPECT_TRUE(WaitUntil([&] { return Desk().ScreenRect() == TRect{0, 0, 1280, 1024}; }, 2000));
   EXPECT_EQ(Desk().WorkArea(), (TRect{0, 0, 1280, 1024}));

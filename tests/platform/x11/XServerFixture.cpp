@@ -27,8 +27,8 @@ constexpr int kStartMs = 10000;
 void KeepRunning(Display*, void*) {}
 
 // Child side of a start: never returns.
-[[noreturn]] void Exec(const std::vector<std::string>& Argv, const std::string& Display,
-                       int KeepFd) {
+[[noreturn]] void Exec(const std::vector<std::string>& Argv, const std::string& Display, int KeepFd,
+                       const std::string& ErrorFile) {
   prctl(PR_SET_PDEATHSIG, SIGTERM);
   int Null = open("/dev/null", O_RDWR);
   if (Null >= 0) {
@@ -36,6 +36,8 @@ void KeepRunning(Display*, void*) {}
     dup2(Null, 1);
     dup2(Null, 2);
   }
+  int Errors = ErrorFile.empty() ? -1 : open(ErrorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  if (Errors >= 0) dup2(Errors, 2);
   if (KeepFd >= 0) fcntl(KeepFd, F_SETFD, 0);
   if (!Display.empty()) setenv("DISPLAY", Display.c_str(), 1);
   std::vector<char*> Args;
@@ -80,7 +82,7 @@ bool TChildProcess::Start(const std::vector<std::string>& Argv, const std::strin
   Stop();
   pid_t Pid = fork();
   if (Pid < 0) return false;
-  if (Pid == 0) Exec(Argv, Display, KeepFd);
+  if (Pid == 0) Exec(Argv, Display, KeepFd, FErrorFile);
   FPid = Pid;
   return true;
 }
@@ -99,6 +101,14 @@ int TChildProcess::Wait() {
   pid_t Got = waitpid(FPid, &Result, 0);
   FPid = -1;
   return Got > 0 && WIFEXITED(Result) ? WEXITSTATUS(Result) : -1;
+}
+
+int TChildProcess::WaitAtMost(int Ms) {
+  if (FPid <= 0) return -1;
+  int Result = 0;
+  if (!WaitUntil([&] { return waitpid(FPid, &Result, WNOHANG) == FPid; }, Ms)) return -2;
+  FPid = -1;
+  return WIFEXITED(Result) ? WEXITSTATUS(Result) : -1;
 }
 
 void TChildProcess::Stop() {

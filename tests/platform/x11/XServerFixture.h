@@ -24,17 +24,24 @@ public:
   TChildProcess& operator=(const TChildProcess&) = delete;
 
   // Starts Argv[0] (searched in PATH) with Display as $DISPLAY (empty:
-  // unchanged). KeepFd stays open in the child. Its output is discarded.
+  // unchanged). KeepFd stays open in the child. Its output is discarded,
+  // its standard error too unless SetErrorFile named a file for it.
   bool Start(const std::vector<std::string>& Argv, const std::string& Display, int KeepFd = -1);
+  // The file (made or emptied) the next started program writes its
+  // standard error to; empty: discarded.
+  void SetErrorFile(const std::string& Path) { FErrorFile = Path; }
   // SIGTERM, then SIGKILL when it has not ended within a second.
   void Stop();
   bool Running();
   // Waits for it to end; its exit status, -1 when it was killed or never ran.
   int Wait();
+  // The same, waiting at most Ms: -2 when it still runs then.
+  int WaitAtMost(int Ms);
   pid_t Pid() const { return FPid; }
 
 private:
   pid_t FPid = -1;
+  std::string FErrorFile;
 };
 
 class TXServer {
