@@ -18,5 +18,13 @@ int main() {
   }
   SetBackend(std::move(Desktop));
   RestoreMenuAnimationOnSignal();
-  return RunTavrel();
+  int Code = RunTavrel();
+  // The run loop ends by itself when the server goes away; unlike the
+  // user's own exit that is a failure, and the user must learn why.
+  if (X11DesktopLost(Backend())) {
+    std::fprintf(stderr, "tavrel: lost the connection to the X display \"%s\"\n",
+                 X11DesktopName(Backend()).c_str());
+    return 1;
+  }
+  return Code;
 }
