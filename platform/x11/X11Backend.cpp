@@ -146,6 +146,7 @@ void TX11Backend::ShowNormal(TX11Window& W) {
   // Mapping an iconified window is how a client restores it.
   W.IconicPending = W.Iconic && FManaged;
   W.Iconic = false;
+  SendPendingPlace(W);
   W.MapWanted = true;
   XMapWindow(FConn.Dpy(), W.Id);
   MarkAllDirty(W);
@@ -165,6 +166,7 @@ void TX11Backend::ShowMinimized(TX11Window& W) {
   if (!W.MapWanted) {
     // Mapped straight into the minimised state.
     FHints.SetWmHints(W.Id, W.Role, true);
+    SendPendingPlace(W);
     XMapWindow(FConn.Dpy(), W.Id);
     W.MapWanted = true;
   } else {
@@ -181,14 +183,30 @@ void TX11Backend::RefreshBar() {
 void TX11Backend::WindowMoved(HWND Wnd, const TRect&, const TRect& Rect) {
   TX11Window* W = FTable.Find(Wnd);
   if (!W || FConn.Lost()) return;
+  if (!W->MapWanted) {
+    W->Place = Rect;
+    W->PlacePending = true;
+    return;
+  }
+  SendPlace(*W, Rect);
+}
+
+void TX11Backend::SendPendingPlace(TX11Window& W) {
+  if (!W.PlacePending) return;
+  W.PlacePending = false;
+  SendPlace(W, W.Place);
+}
+
+void TX11Backend::SendPlace(TX11Window& W, const TRect& Rect) {
+  HWND Wnd = W.Wnd;
   unsigned Width = unsigned(std::max<LONG>(1, Rect.Width())),
            Height = unsigned(std::max<LONG>(1, Rect.Height()));
   DWORD Style = DWORD(GetWindowLong(Wnd, GWL_STYLE));
   TPoint At = FMetrics.ToRoot(TPoint{Rect.Left, Rect.Top});
   // The size limits first, or a manager would hold the window to the old size.
-  FHints.SetGeometry(W->Id, At.X, At.Y, int(Width), int(Height), (Style & WS_THICKFRAME) != 0);
-  W->ConfigSerial = NextRequest(FConn.Dpy());
-  XMoveResizeWindow(FConn.Dpy(), W->Id, At.X, At.Y, Width, Height);
+  FHints.SetGeometry(W.Id, At.X, At.Y, int(Width), int(Height), (Style & WS_THICKFRAME) != 0);
+  W.ConfigSerial = NextRequest(FConn.Dpy());
+  XMoveResizeWindow(FConn.Dpy(), W.Id, At.X, At.Y, Width, Height);
 }
 
 void TX11Backend::WindowRestacked(HWND Wnd) {

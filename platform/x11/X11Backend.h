@@ -75,6 +75,9 @@ private:
   void Withdraw(TX11Window& W);
   void ShowNormal(TX11Window& W);
   void ShowMinimized(TX11Window& W);
+  // Gives the X window the place Rect (window-layer coordinates) now.
+  void SendPlace(TX11Window& W, const TRect& Rect);
+  void SendPendingPlace(TX11Window& W);
   // Re-reads the role and applies what changed.
   void SyncRole(TX11Window& W);
   void SyncShape(TX11Window& W);

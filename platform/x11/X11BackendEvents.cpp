@@ -168,7 +168,8 @@ void TX11Backend::FollowOrigin() {
     int X = 0, Y = 0;
     Window Child;
     TRect Now;
-    if (!W.Id || !GetWindowRect(Wnd, &Now) ||
+    // A place not sent yet is the layer's; X still holds an old one.
+    if (!W.Id || W.PlacePending || !GetWindowRect(Wnd, &Now) ||
         !XTranslateCoordinates(FConn.Dpy(), W.Id, FConn.Root(), 0, 0, &X, &Y, &Child))
       continue;
     // Only the place changes with the origin; the size stays the layer's

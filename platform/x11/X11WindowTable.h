@@ -31,6 +31,13 @@ struct TX11Window {
   bool StatesChecked = false;
   // Configure events older than this request describe a superseded place.
   unsigned long ConfigSerial = 0;
+  // A place asked for while no map was wanted, sent with the next map. A
+  // window manager answers each configure request of an unmapped window
+  // with a round trip of its own, and a form sets its bounds a dozen times
+  // while it is read: those requests once held the manager for longer
+  // than the whole start of the program.
+  bool PlacePending = false;
+  TRect Place{0, 0, 0, 0};
   // The part of the surface (window coordinates) still to be put.
   TRect Dirty{0, 0, 0, 0};
   int CursorId = 0;

@@ -187,3 +187,37 @@ TEST_F(TX11Managed, ManagerMovesWindowsAndTheProgramFollows) {
   EXPECT_TRUE(PumpUntil([&] { return GetWindowRect(W, &R) && R == TRect{360, 230, 660, 430}; }));
   EXPECT_EQ(ScreenRectOf(X), (TRect{360, 230, 660, 430}));
 }
+
+// A form places its window many times while it is built, before showing
+// it. Each place given to an unmapped window would reach the manager as a
+// request of its own; only the last one matters, and it comes with the map.
+TEST_F(TX11Managed, PlacesOfAHiddenWindowReachTheManagerOnceItShows) {
+  HWND W = MakeWindow(WS_EX_TOPMOST, WS_POPUP, TRect{10, 10, 50, 50});
+  ASSERT_TRUE(W);
+  Window X = XOf(W);
+  Display* D = Viewer();
+  XSelectInput(D, X, StructureNotifyMask);
+  Settle();
+  XSync(D, True);
+  for (int I = 1; I <= 8; ++I) SetWindowPos(W, nullptr, 20 * I, 30, 100 + I, 60, SWP_NOACTIVATE);
+  Settle();
+  XEvent E;
+  int Configured = 0;
+  while (XCheckTypedWindowEvent(D, X, ConfigureNotify, &E)) ++Configured;
+  EXPECT_EQ(Configured, 0) << "nothing reaches the server while the window is hidden";
+
+  ShowWindow(W, SW_SHOWNA);
+  ASSERT_TRUE(PumpUntil([&] { return Viewable(X); }));
+  EXPECT_TRUE(PumpUntil([&] {
+    return ScreenRectOf(X) == TRect{160, 30, 268, 90};
+  })) << "shown at the last place";
+  ShowWindow(W, SW_HIDE);
+  SetWindowPos(W, nullptr, 300, 200, 40, 40, SWP_NOACTIVATE);
+  ShowWindow(W, SW_SHOWNA);
+  EXPECT_TRUE(PumpUntil([&] {
+    return Viewable(X) && ScreenRectOf(X) == TRect{300, 200, 340, 240};
+  })) << "a place taken while hidden again comes with the next map";
+  RECT R;
+  GetWindowRect(W, &R);
+  EXPECT_EQ(TRect(R), (TRect{300, 200, 340, 240})) << "the manager's answer does not undo it";
+}

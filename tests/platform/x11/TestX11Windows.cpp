@@ -110,10 +110,11 @@ TEST_F(TX11Windows, IdentityTitleAndGeometryHints) {
   SetWindowText(W, "Linjal \xC3\xB8");
   Settle();
   EXPECT_EQ(Utf8Property(Viewer(), X, "_NET_WM_NAME"), "Linjal \xC3\xB8");
-  // No sizing frame: a manager must keep the size.
+  // No sizing frame: a manager must keep the size it finds at the map.
   XSizeHints H{};
   long Supplied = 0;
   SetWindowPos(W, nullptr, 0, 0, 140, 60, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(W, SW_SHOWNA);
   Settle();
   ASSERT_TRUE(XGetWMNormalHints(Viewer(), X, &H, &Supplied));
   EXPECT_TRUE(H.flags & USPosition);
