@@ -97,6 +97,7 @@ void TX11Backend::WindowDestroyed(HWND Wnd) {
   TX11Window* W = FTable.Find(Wnd);
   if (!W) return;
   if (FFocus == W->Id) FFocus = 0;
+  if (FFocusWanted == W->Id) FFocusWanted = 0;
   if (FDrag.Wnd == Wnd) FDrag = TDrag{};
   if (FActive == Wnd) FActive = nullptr;
   if (FCaptureRoot == Wnd) FCaptureRoot = nullptr;
@@ -284,8 +285,13 @@ void TX11Backend::WindowActivate(HWND Wnd) {
 }
 
 void TX11Backend::RequestFocus(TX11Window& W) {
-  if (FFocus == W.Id || W.Iconic || W.Role.NoFocus || W.Role.OverrideRedirect || FConn.Lost())
-    return;
+  if (W.Iconic || W.Role.NoFocus || W.Role.OverrideRedirect || FConn.Lost()) return;
+  // The focus record is only as new as the events read: after the program
+  // asked for another window it may be stale, and skipping the request
+  // would leave the focus where the program no longer wants it.
+  if (FFocus == W.Id && FFocusWanted == W.Id) return;
+  FFocusWanted = W.Id;
+  FFocusSerial = NextRequest(FConn.Dpy());
   if (FManaged)
     FConn.SendRootMessage(W.Id, FConn.Atoms().NetActiveWindow, kSourceApplication, long(FUserTime),
                           0);

@@ -124,8 +124,13 @@ private:
   bool FManaged = false;
   bool FCompositor = false;
   bool FMenuAnimation = true;
-  // The X window that has the keyboard focus, when it is ours.
+  // The X window that has the keyboard focus, when it is ours, as the
+  // events read so far tell; the window the focus should be at, as last
+  // asked by the program or reported afresh by the server; and the first
+  // request of the program's last asking.
   Window FFocus = 0;
+  Window FFocusWanted = 0;
+  unsigned long FFocusSerial = 0;
   HWND FActive = nullptr;
   // The pointer as last asked, answered after the link is lost.
   TPoint FPointer{0, 0};

@@ -210,6 +210,12 @@ void TX11Backend::OnFocusIn(TX11Window& W, const XFocusChangeEvent& E) {
   if (E.detail == NotifyPointer || E.detail == NotifyInferior) return;
   FFocus = W.Id;
   FInput.GainFocus(W.Id);
+  // A focus change the server made before it handled the program's last
+  // request for another window is already superseded: activating by it
+  // would take the activation back from the window the program chose.
+  bool Stale = FFocusWanted && FFocusWanted != W.Id && long(E.serial - FFocusSerial) < 0;
+  if (Stale) return;
+  FFocusWanted = W.Id;
   if (W.Role.OverrideRedirect) return;
   // A manager focuses a window on a click even while a modal window has
   // disabled it; the keyboard belongs to the modal window then, as the
