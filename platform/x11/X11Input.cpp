@@ -8,12 +8,15 @@
 #include <X11/XKBlib.h>
 
 TX11Input::TX11Input(TX11Connection& Conn, TX11Metrics& Metrics) : FConn(Conn), FMetrics(Metrics) {
-  Display* D = FConn.Dpy();
   // Without this a held key arrives as release/press pairs.
-  XkbSetDetectableAutoRepeat(D, True, nullptr);
-  if (!XSupportsLocale()) return;
+  XkbSetDetectableAutoRepeat(FConn.Dpy(), True, nullptr);
+}
+
+void TX11Input::OpenIm() {
+  FImTried = true;
+  if (FConn.Lost() || !XSupportsLocale()) return;
   XSetLocaleModifiers("");
-  FIm = XOpenIM(D, nullptr, nullptr, nullptr);
+  FIm = XOpenIM(FConn.Dpy(), nullptr, nullptr, nullptr);
   if (!FIm) return;
   XIMStyles* Styles = nullptr;
   bool Plain = false;
@@ -33,22 +36,29 @@ TX11Input::~TX11Input() {
   if (FIm) XCloseIM(FIm);
 }
 
-void TX11Input::Attach(Window W) {
-  if (!FIm || FConn.Lost() || FContexts.count(W)) return;
-  XIC Ic = XCreateIC(FIm, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow, W,
-                     XNFocusWindow, W, nullptr);
-  if (Ic) FContexts[W] = Ic;
-}
+void TX11Input::Attach(Window W) { FAttached.insert(W); }
 
 void TX11Input::Forget(Window W) {
+  FAttached.erase(W);
   auto It = FContexts.find(W);
   if (It == FContexts.end()) return;
   XDestroyIC(It->second);
   FContexts.erase(It);
 }
 
+XIC TX11Input::ContextOf(Window W) {
+  if (auto It = FContexts.find(W); It != FContexts.end()) return It->second;
+  if (!FAttached.count(W) || FConn.Lost()) return nullptr;
+  if (!FImTried) OpenIm();
+  if (!FIm) return nullptr;
+  XIC Ic = XCreateIC(FIm, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow, W,
+                     XNFocusWindow, W, nullptr);
+  if (Ic) FContexts[W] = Ic;
+  return Ic;
+}
+
 void TX11Input::GainFocus(Window W) {
-  if (auto It = FContexts.find(W); It != FContexts.end()) XSetICFocus(It->second);
+  if (XIC Ic = ContextOf(W)) XSetICFocus(Ic);
 }
 
 void TX11Input::LoseFocus(Window W) {
@@ -107,13 +117,13 @@ void TX11Input::Button(const XButtonEvent& E, HWND Wnd, std::deque<TDesktopEvent
 
 std::uint32_t TX11Input::LookupChar(XKeyEvent& E, KeySym& Typed) {
   char Text[64];
-  auto It = FContexts.find(E.window);
-  if (It == FContexts.end()) {
+  XIC Ic = ContextOf(E.window);
+  if (!Ic) {
     int N = XLookupString(&E, Text, int(sizeof Text), &Typed, nullptr);
     return X11TypedChar(Typed, Text, N, false);
   }
   Status St = 0;
-  int N = Xutf8LookupString(It->second, &E, Text, int(sizeof Text), &Typed, &St);
+  int N = Xutf8LookupString(Ic, &E, Text, int(sizeof Text), &Typed, &St);
   if (St != XLookupKeySym && St != XLookupBoth) Typed = NoSymbol;
   // A longer composition than fits types its first character.
   if (St == XBufferOverflow) N = 0;

@@ -6,6 +6,10 @@
 // offers one (composed and non-Latin characters), else through
 // XLookupString; keys still held when the focus leaves the program are
 // released, so none stays down in the window layer's key state.
+//
+// The input method is opened when a window first takes the focus, not at
+// start: opening it reads the locale and compose tables, milliseconds
+// that would delay the program's first windows.
 #pragma once
 
 #include "platform/Backend.h"
@@ -16,6 +20,7 @@
 
 #include <deque>
 #include <map>
+#include <set>
 
 class TX11Input {
 public:
@@ -24,7 +29,7 @@ public:
   TX11Input(const TX11Input&) = delete;
   TX11Input& operator=(const TX11Input&) = delete;
 
-  // An input context for a new X window; Forget drops it.
+  // Keys of a new X window go through the input method; Forget drops it.
   void Attach(Window W);
   void Forget(Window W);
   void GainFocus(Window W);
@@ -41,10 +46,15 @@ private:
   void Key(XKeyEvent& E, HWND Wnd, bool Filtered, std::deque<TDesktopEvent>& Out);
   void Button(const XButtonEvent& E, HWND Wnd, std::deque<TDesktopEvent>& Out);
   std::uint32_t LookupChar(XKeyEvent& E, KeySym& Typed);
+  void OpenIm();
+  // W's input context, made when first needed; null without a method.
+  XIC ContextOf(Window W);
 
   TX11Connection& FConn;
   TX11Metrics& FMetrics;
+  bool FImTried = false;
   XIM FIm = nullptr;
+  std::set<Window> FAttached;
   std::map<Window, XIC> FContexts;
   // The virtual key each held key went down as, by key code: its release
   // comes up as the same key even if the keyboard was remapped meanwhile.
