@@ -328,9 +328,17 @@ void TX11Backend::Sync() {
 
 void TX11Backend::CursorChanged(HWND Wnd, int ShapeId) {
   TX11Window* W = Wnd ? FTable.Find(Wnd) : nullptr;
-  if (!W || W->CursorId == ShapeId || FConn.Lost()) return;
-  W->CursorId = ShapeId;
-  XDefineCursor(FConn.Dpy(), W->Id, FCursors.Get(ShapeId));
+  if (!W) return;
+  W->CursorWanted = ShapeId;
+  // A window off the screen shows no cursor, and making the first one
+  // reads the cursor theme: that waits until the window is mapped.
+  if (W->Viewable) ApplyCursor(*W);
+}
+
+void TX11Backend::ApplyCursor(TX11Window& W) {
+  if (W.CursorId == W.CursorWanted || FConn.Lost()) return;
+  W.CursorId = W.CursorWanted;
+  XDefineCursor(FConn.Dpy(), W.Id, FCursors.Get(W.CursorId));
 }
 
 void TX11Backend::BeginMoveDrag(HWND Wnd, TPoint Pos) {

@@ -83,6 +83,8 @@ private:
   void SyncShape(TX11Window& W);
   void RefreshBar();
   void RequestFocus(TX11Window& W);
+  // Gives the X window the cursor the program last chose for it.
+  void ApplyCursor(TX11Window& W);
   void MarkAllDirty(TX11Window& W);
   // Makes the pointer grab follow the capture's top-level window.
   void GrabForCapture();

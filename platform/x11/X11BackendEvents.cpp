@@ -186,6 +186,7 @@ void TX11Backend::FollowOrigin() {
 
 void TX11Backend::OnMap(TX11Window& W) {
   W.Viewable = true;
+  ApplyCursor(W);
   MarkAllDirty(W);
   if (FManaged && !W.Role.OverrideRedirect && !W.StatesChecked) {
     // Managers now and then drop states set before the map.

@@ -40,7 +40,9 @@ struct TX11Window {
   TRect Place{0, 0, 0, 0};
   // The part of the surface (window coordinates) still to be put.
   TRect Dirty{0, 0, 0, 0};
+  // The cursor on the X window, and the one the program chose for it.
   int CursorId = 0;
+  int CursorWanted = 0;
   // The window region last given to the shape extension; Shaped false
   // means none.
   bool Shaped = false;
