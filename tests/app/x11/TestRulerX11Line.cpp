@@ -31,3 +31,32 @@ TEST_F(TRulerX11Line, OpaqueBlackWithoutACompositor) {
   EXPECT_TRUE(PixelSettles(640, 500, 0x000000, Seen)) << std::hex << Seen;
   EXPECT_TRUE(PixelSettles(641, 500, 0xFFFFFF, Seen)) << std::hex << Seen;
 }
+
+// A compositor going and coming back while the program runs: the alpha
+// stays on the window, and whoever composites applies it. One that first
+// comes after the start finds an opaque program, which stays so: whether
+// windows can be translucent is settled when the program starts.
+TEST_F(TRulerX11Line, CompositorStoppingAndStartingWhileRunning) {
+  ASSERT_TRUE(StartRuler());
+  std::uint32_t Seen = 0;
+  EXPECT_TRUE(PixelSettles(640, 500, 0xBFBFBF, Seen)) << std::hex << Seen;
+  Server().StopCompositor();
+  EXPECT_TRUE(PixelSettles(640, 500, 0x000000, Seen)) << std::hex << Seen;
+  std::string Error;
+  ASSERT_TRUE(Server().StartCompositor(Error)) << Error;
+  EXPECT_TRUE(PixelSettles(640, 500, 0xBFBFBF, Seen)) << std::hex << Seen;
+  EXPECT_EQ(WaitForExit(100), -2) << "still running";
+}
+
+TEST_F(TRulerX11Line, CompositorArrivingAfterTheStartFindsItOpaque) {
+  Server().StopCompositor();
+  ASSERT_TRUE(StartRuler());
+  std::uint32_t Seen = 0;
+  EXPECT_TRUE(PixelSettles(640, 500, 0x000000, Seen)) << std::hex << Seen;
+  std::string Error;
+  ASSERT_TRUE(Server().StartCompositor(Error)) << Error;
+  EXPECT_TRUE(PixelSettles(641, 500, 0xFFFFFF, Seen)) << std::hex << Seen;
+  EXPECT_TRUE(PixelSettles(640, 500, 0x000000, Seen)) << std::hex << Seen;
+  EXPECT_EQ(WaitForExit(100), -2) << "still running";
+  EXPECT_TRUE(Viewable(Control()));
+}
