@@ -3,6 +3,8 @@
 // atoms and source indication 1 (an application).
 #include "platform/x11/X11WindowHints.h"
 
+#include "platform/gdi/Utf8.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
@@ -111,22 +113,40 @@ void TX11WindowHints::SetWmHints(Window W, const TX11WindowRole& Role, bool Icon
   XSetWMHints(FConn.Dpy(), W, &H);
 }
 
+namespace {
+
+// Utf8 as ICCCM's STRING: Latin-1 with tab and newline as the only
+// controls. False when a character has no place there.
+bool X11HintsLatin1(const std::string& Utf8, std::string& Out) {
+  Out.clear();
+  for (std::size_t P = 0; P < Utf8.size();) {
+    std::uint32_t C = 0;
+    P += std::size_t(Utf8Decode(Utf8.data(), Utf8.size(), P, C));
+    bool Control = C < 0x20 ? (C != '\t' && C != '\n') : (C >= 0x7F && C < 0xA0);
+    if (C > 0xFF || Control) return false;
+    Out.push_back(char(C));
+  }
+  return true;
+}
+
+} // namespace
+
 void TX11WindowHints::SetTitle(Window W, const std::string& Utf8) {
   if (FConn.Lost()) return;
   Display* D = FConn.Dpy();
   const TX11Atoms& A = FConn.Atoms();
   auto* Bytes = reinterpret_cast<unsigned char*>(const_cast<char*>(Utf8.c_str()));
   XChangeProperty(D, W, A.NetWmName, A.Utf8String, 8, PropModeReplace, Bytes, int(Utf8.size()));
-  // WM_NAME for managers without the UTF-8 name: the portable text
-  // encoding when the locale converts it, else the UTF-8 bytes as they are.
-  char* List[] = {const_cast<char*>(Utf8.c_str())};
-  XTextProperty Text{};
-  if (Xutf8TextListToTextProperty(D, List, 1, XStdICCTextStyle, &Text) == Success) {
-    XSetWMName(D, W, &Text);
-    XFree(Text.value);
-  } else {
+  // WM_NAME for managers without the UTF-8 name: Latin-1 (the portable
+  // STRING) when every character has one, else the UTF-8 bytes as they
+  // are. Xlib's own conversion would load the locale's tables first, a
+  // few milliseconds at the first window.
+  std::string Latin1;
+  if (X11HintsLatin1(Utf8, Latin1))
+    XChangeProperty(D, W, XA_WM_NAME, XA_STRING, 8, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(Latin1.data()), int(Latin1.size()));
+  else
     XChangeProperty(D, W, XA_WM_NAME, A.Utf8String, 8, PropModeReplace, Bytes, int(Utf8.size()));
-  }
 }
 
 void TX11WindowHints::SetGeometry(Window W, int X, int Y, int Width, int Height, bool Resizable) {

@@ -123,6 +123,43 @@ TEST_F(TX11Windows, IdentityTitleAndGeometryHints) {
   EXPECT_EQ(H.max_height, 60);
 }
 
+// WM_NAME, for managers that do not read the UTF-8 name: Latin-1 as the
+// portable STRING when the title fits it, else the UTF-8 bytes as they are.
+TEST_F(TX11Windows, OlderTitlePropertyIsLatin1WhenTheTitleFitsIt) {
+  struct TCase {
+    const char* Title;
+    const char* Type;
+    std::string Bytes;
+  };
+  const TCase Cases[] = {
+      {"Tavrel", "STRING", "Tavrel"},
+      {"Linjal \xC3\xB8 \xC3\x85", "STRING", "Linjal \xF8 \xC5"},
+      {"Tab\there", "STRING", "Tab\there"},
+      {"\xE2\x82\xAC 5", "UTF8_STRING", "\xE2\x82\xAC 5"},
+      {"Bell\a", "UTF8_STRING", "Bell\a"},
+      {"Cut \xC3", "UTF8_STRING", "Cut \xC3"},
+      {"", "STRING", ""},
+  };
+  HWND W = MakeWindow(0, WS_POPUP, TRect{10, 20, 110, 70});
+  Window X = XOf(W);
+  for (const TCase& C : Cases) {
+    SCOPED_TRACE(C.Title);
+    SetWindowText(W, C.Title);
+    Settle();
+    Atom Type = None;
+    int Format = 0;
+    unsigned long Count = 0, After = 0;
+    unsigned char* Data = nullptr;
+    ASSERT_EQ(XGetWindowProperty(Viewer(), X, XA_WM_NAME, 0, 256, False, AnyPropertyType, &Type,
+                                 &Format, &Count, &After, &Data),
+              Success);
+    EXPECT_EQ(Type, AtomOf(C.Type));
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(Data), Count), C.Bytes);
+    if (Data) XFree(Data);
+    EXPECT_EQ(Utf8Property(Viewer(), X, "_NET_WM_NAME"), C.Title);
+  }
+}
+
 TEST_F(TX11Windows, MenusAndHintsBypassTheManager) {
   for (const char* Name : {"#32768", "THintWindow"}) {
     WNDCLASSA Wc{};
