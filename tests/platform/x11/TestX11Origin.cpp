@@ -47,17 +47,17 @@ TRect OriginShifted(const TRect& R, int Dx) {
 }
 
 // The monitors are set before the desktop opens, so it reads them at once.
-class TX11Origin : public TX11Test {
+template <class TBase> class TX11OriginOn : public TBase {
 protected:
   void SetUp() override {
     std::string Error;
     FShared = TXServer::Shared(Error);
     ASSERT_NE(FShared, nullptr) << Error;
     ASSERT_TRUE(OriginSetMonitors(*FShared, "RIGHT"));
-    TX11Test::SetUp();
+    TBase::SetUp();
   }
   void TearDown() override {
-    TX11Test::TearDown();
+    TBase::TearDown();
     if (FShared) OriginClearMonitors(*FShared);
   }
 
@@ -65,23 +65,8 @@ private:
   TXServer* FShared = nullptr;
 };
 
-class TX11OriginManaged : public TX11ManagedTest {
-protected:
-  void SetUp() override {
-    std::string Error;
-    FShared = TXServer::Shared(Error);
-    ASSERT_NE(FShared, nullptr) << Error;
-    ASSERT_TRUE(OriginSetMonitors(*FShared, "RIGHT"));
-    TX11ManagedTest::SetUp();
-  }
-  void TearDown() override {
-    TX11ManagedTest::TearDown();
-    if (FShared) OriginClearMonitors(*FShared);
-  }
-
-private:
-  TXServer* FShared = nullptr;
-};
+using TX11Origin = TX11OriginOn<TX11Test>;
+using TX11OriginManaged = TX11OriginOn<TX11ManagedTest>;
 
 // Client coordinates of a logged mouse message.
 POINT OriginClientPos(const MSG* M) {
@@ -212,16 +197,7 @@ TEST_F(TX11Origin, RestoreBarLiesOnThePrimaryMonitor) {
   Window X = XOf(W);
   ASSERT_TRUE(PumpUntil([&] { return Viewable(X); }));
   ShowWindow(W, SW_MINIMIZE);
-  int Cx = GetSystemMetrics(SM_CXMINIMIZED), Cy = GetSystemMetrics(SM_CYMINIMIZED);
-  TRect Bar{kOriginX, 1024 - Cy, kOriginX + Cx, 1024};
-  std::uint32_t Caption = GetSysColor(COLOR_INACTIVECAPTION);
-  std::uint32_t Expected = ((Caption & 0xFF) << 16) | (Caption & 0xFF00) | ((Caption >> 16) & 0xFF);
-  EXPECT_TRUE(PumpUntil(
-      [&] { return !Viewable(X) && ScreenPixel(Bar.Right - 3, Bar.Top + 2) == Expected; }));
-  ASSERT_EQ(XDoTool({"mousemove", std::to_string(Bar.Left + 20), std::to_string(Bar.Top + 5),
-                     "click", "1"}),
-            0);
-  EXPECT_TRUE(PumpUntil([&] { return !IsIconic(W) && Viewable(X); }));
+  ASSERT_TRUE(RestoreFromBar(W, TPoint{kOriginX, 1024}));
   EXPECT_EQ(ScreenRectOf(X), (TRect{740, 100, 1040, 300}));
 }
 

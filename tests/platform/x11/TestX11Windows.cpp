@@ -288,16 +288,7 @@ TEST_F(TX11Windows, MinimisedWindowWaitsOnARestoreBar) {
   Window X = XOf(W);
   ASSERT_TRUE(PumpUntil([&] { return Viewable(X); }));
   ShowWindow(W, SW_MINIMIZE);
-  int Cx = GetSystemMetrics(SM_CXMINIMIZED), Cy = GetSystemMetrics(SM_CYMINIMIZED);
-  TRect Bar{0, 1024 - Cy, Cx, 1024};
-  std::uint32_t Caption = GetSysColor(COLOR_INACTIVECAPTION);
-  std::uint32_t Expected = ((Caption & 0xFF) << 16) | (Caption & 0xFF00) | ((Caption >> 16) & 0xFF);
-  EXPECT_TRUE(PumpUntil(
-      [&] { return !Viewable(X) && ScreenPixel(Bar.Right - 3, Bar.Top + 2) == Expected; }));
-  ASSERT_EQ(XDoTool({"mousemove", std::to_string(Bar.Left + 20), std::to_string(Bar.Top + 5),
-                     "click", "1"}),
-            0);
-  EXPECT_TRUE(PumpUntil([&] { return !IsIconic(W) && Viewable(X); }));
+  ASSERT_TRUE(RestoreFromBar(W, TPoint{0, 1024}));
   EXPECT_EQ(GetActiveWindow(), W);
 }
 

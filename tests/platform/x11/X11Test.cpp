@@ -112,6 +112,23 @@ HWND TX11Test::MakeWindow(DWORD Ex, DWORD Style, const TRect& R, HWND Owner, COL
   return Wnd;
 }
 
+::testing::AssertionResult TX11Test::RestoreFromBar(HWND W, TPoint BarCorner) {
+  Window X = XOf(W);
+  int Cx = GetSystemMetrics(SM_CXMINIMIZED), Cy = GetSystemMetrics(SM_CYMINIMIZED);
+  TRect Bar{BarCorner.X, BarCorner.Y - Cy, BarCorner.X + Cx, BarCorner.Y};
+  std::uint32_t Caption = GetSysColor(COLOR_INACTIVECAPTION);
+  std::uint32_t Expected = ((Caption & 0xFF) << 16) | (Caption & 0xFF00) | ((Caption >> 16) & 0xFF);
+  if (!PumpUntil(
+          [&] { return !Viewable(X) && ScreenPixel(Bar.Right - 3, Bar.Top + 2) == Expected; }))
+    return ::testing::AssertionFailure() << "no restore bar at " << Bar.Left << "," << Bar.Top;
+  if (XDoTool({"mousemove", std::to_string(Bar.Left + 20), std::to_string(Bar.Top + 5), "click",
+               "1"}) != 0)
+    return ::testing::AssertionFailure() << "xdotool failed";
+  if (!PumpUntil([&] { return !IsIconic(W) && Viewable(X); }))
+    return ::testing::AssertionFailure() << "the click did not restore the window";
+  return ::testing::AssertionSuccess();
+}
+
 std::vector<long> TX11Test::Longs(Window W, const char* Property) {
   return XLongProperty(Viewer(), W, Property);
 }

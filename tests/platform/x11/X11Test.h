@@ -54,6 +54,10 @@ protected:
   std::uint32_t ScreenPixel(int X, int Y);
   // Runs xdotool with Args on the test's display.
   int XDoTool(const std::vector<std::string>& Args);
+  // Waits until minimised W shows as the first entry of a restore bar
+  // whose bottom-left corner is BarCorner (root coordinates), clicks it,
+  // and waits until W is back on the screen.
+  ::testing::AssertionResult RestoreFromBar(HWND W, TPoint BarCorner);
 
 private:
   TXServer* FServer = nullptr;
