@@ -279,9 +279,17 @@ void TX11Backend::SyncShape(TX11Window& W) {
 void TX11Backend::WindowActivate(HWND Wnd) {
   FActive = Wnd;
   if (!FBar.Empty()) RefreshBar();
-  // A window not yet on screen gets the focus when its map is seen.
+  // A window not yet on screen gets the focus when its map is seen. It is
+  // the one the program wants from now on: focus events of an earlier
+  // choice, read before that map, must not take the activation back.
   TX11Window* W = Wnd ? FTable.Find(Wnd) : nullptr;
-  if (W && W->Viewable) RequestFocus(*W);
+  if (!W) return;
+  if (W->Viewable) {
+    RequestFocus(*W);
+  } else if (!FConn.Lost()) {
+    FFocusWanted = W->Id;
+    FFocusSerial = NextRequest(FConn.Dpy());
+  }
 }
 
 void TX11Backend::RequestFocus(TX11Window& W) {
