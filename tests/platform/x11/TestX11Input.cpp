@@ -50,12 +50,8 @@ protected:
     HWND W = MakeWindow(0, Style, R);
     ShowWindow(W, SW_SHOW);
     Window X = XOf(W);
-    EXPECT_TRUE(PumpUntil([&] {
-      Window Focus;
-      int Revert;
-      XGetInputFocus(Viewer(), &Focus, &Revert);
-      return Viewable(X) && Focus == X && GetActiveWindow() == W;
-    }));
+    EXPECT_TRUE(
+        PumpUntil([&] { return Viewable(X) && ServerFocus() == X && GetActiveWindow() == W; }));
     return W;
   }
 };
@@ -150,15 +146,9 @@ TEST_F(TX11InputTest, MenuKeyAsksForTheContextMenu) {
 TEST_F(TX11InputTest, ActivationMovesTheServersFocus) {
   HWND A = ShowFocused(TRect{100, 100, 200, 200});
   HWND B = ShowFocused(TRect{300, 100, 400, 200});
-  Window Focus;
-  int Revert;
-  XGetInputFocus(Viewer(), &Focus, &Revert);
-  EXPECT_EQ(Focus, XOf(B));
+  EXPECT_EQ(ServerFocus(), XOf(B));
   SetActiveWindow(A);
-  EXPECT_TRUE(PumpUntil([&] {
-    XGetInputFocus(Viewer(), &Focus, &Revert);
-    return Focus == XOf(A);
-  }));
+  EXPECT_TRUE(PumpUntil([&] { return ServerFocus() == XOf(A); }));
   EXPECT_EQ(GetActiveWindow(), A);
   // Focus given away by another client deactivates the program.
   XSetInputFocus(Viewer(), PointerRoot, RevertToPointerRoot, CurrentTime);

@@ -7,17 +7,6 @@
 
 using TX11ModalFocus = TX11ManagedTest;
 
-namespace {
-
-Window ModalFocusOf(Display* D) {
-  Window Focus;
-  int Revert;
-  XGetInputFocus(D, &Focus, &Revert);
-  return Focus;
-}
-
-} // namespace
-
 TEST_F(TX11ModalFocus, AClickOnADisabledWindowLeavesTheFocusWithThePopup) {
   for (bool SharedOwner : {false, true}) {
     SCOPED_TRACE(SharedOwner ? "hidden owner of both" : "owned by the clicked window");
@@ -26,17 +15,15 @@ TEST_F(TX11ModalFocus, AClickOnADisabledWindowLeavesTheFocusWithThePopup) {
     HWND Dlg = MakeWindow(WS_EX_DLGMODALFRAME, WS_POPUP | WS_CAPTION | WS_SYSMENU,
                           TRect{600, 150, 800, 250}, SharedOwner ? Hidden : Main);
     ShowWindow(Dlg, SW_SHOW);
-    ASSERT_TRUE(
-        PumpUntil([&] { return ModalFocusOf(Viewer()) == XOf(Dlg) && GetActiveWindow() == Dlg; }));
+    ASSERT_TRUE(PumpUntil([&] { return ServerFocus() == XOf(Dlg) && GetActiveWindow() == Dlg; }));
     EnableWindow(Main, FALSE);
     ASSERT_EQ(XDoTool({"mousemove", "300", "300", "click", "1"}), 0);
     PumpFor(300);
-    EXPECT_TRUE(
-        PumpUntil([&] { return ModalFocusOf(Viewer()) == XOf(Dlg) && GetActiveWindow() == Dlg; }));
+    EXPECT_TRUE(PumpUntil([&] { return ServerFocus() == XOf(Dlg) && GetActiveWindow() == Dlg; }));
     // Without a popup to hand it to, a disabled window keeps what it got.
     ShowWindow(Dlg, SW_HIDE);
     ASSERT_EQ(XDoTool({"mousemove", "300", "300", "click", "1"}), 0);
-    EXPECT_TRUE(PumpUntil([&] { return ModalFocusOf(Viewer()) == XOf(Main); }));
+    EXPECT_TRUE(PumpUntil([&] { return ServerFocus() == XOf(Main); }));
     DestroyWindow(Dlg);
     DestroyWindow(Main);
     if (Hidden) DestroyWindow(Hidden);

@@ -11,13 +11,6 @@ using TX11Managed = TX11ManagedTest;
 
 namespace {
 
-Window FocusOf(Display* D) {
-  Window Focus;
-  int Revert;
-  XGetInputFocus(D, &Focus, &Revert);
-  return Focus;
-}
-
 long WmState(Display* D, Window W) {
   Atom Type;
   int Format;
@@ -146,7 +139,7 @@ TEST_F(TX11Managed, UserMinimisesAndRestores) {
   HWND W = MakeWindow(0, WS_OVERLAPPEDWINDOW, TRect{100, 100, 400, 300});
   ShowWindow(W, SW_SHOW);
   Window X = XOf(W);
-  ASSERT_TRUE(PumpUntil([&] { return FocusOf(Viewer()) == X && GetActiveWindow() == W; }));
+  ASSERT_TRUE(PumpUntil([&] { return ServerFocus() == X && GetActiveWindow() == W; }));
   ASSERT_EQ(XDoTool({"windowminimize", std::to_string(X)}), 0);
   EXPECT_TRUE(PumpUntil([&] { return IsIconic(W); }));
   EXPECT_NE(GetActiveWindow(), W);
@@ -159,14 +152,14 @@ TEST_F(TX11Managed, ActivationGoesThroughTheManager) {
   HWND B = MakeWindow(0, WS_OVERLAPPEDWINDOW, TRect{500, 100, 800, 300});
   ShowWindow(A, SW_SHOW);
   ShowWindow(B, SW_SHOW);
-  EXPECT_TRUE(PumpUntil([&] { return FocusOf(Viewer()) == XOf(B) && GetActiveWindow() == B; }));
+  EXPECT_TRUE(PumpUntil([&] { return ServerFocus() == XOf(B) && GetActiveWindow() == B; }));
   SetActiveWindow(A);
-  EXPECT_TRUE(PumpUntil([&] { return FocusOf(Viewer()) == XOf(A); }));
+  EXPECT_TRUE(PumpUntil([&] { return ServerFocus() == XOf(A); }));
   PumpFor(50);
   EXPECT_EQ(GetActiveWindow(), A);
   // A click on the other window activates it, through the manager.
   ASSERT_EQ(XDoTool({"mousemove", "650", "200", "click", "1"}), 0);
-  EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == B && FocusOf(Viewer()) == XOf(B); }));
+  EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == B && ServerFocus() == XOf(B); }));
 }
 
 TEST_F(TX11Managed, ManagerMovesWindowsAndTheProgramFollows) {

@@ -129,6 +129,13 @@ HWND TX11Test::MakeWindow(DWORD Ex, DWORD Style, const TRect& R, HWND Owner, COL
   return ::testing::AssertionSuccess();
 }
 
+Window TX11Test::ServerFocus() {
+  Window Focus = None;
+  int Revert = 0;
+  XGetInputFocus(Viewer(), &Focus, &Revert);
+  return Focus;
+}
+
 std::vector<long> TX11Test::Longs(Window W, const char* Property) {
   return XLongProperty(Viewer(), W, Property);
 }

@@ -50,6 +50,8 @@ protected:
   // Where the window lies on the screen, borders of its frame excluded.
   TRect ScreenRectOf(Window W);
   bool Viewable(Window W);
+  // The window that has the keyboard focus, as the server says.
+  Window ServerFocus();
   // 0x00RRGGBB of a root-window pixel, as the screen shows it.
   std::uint32_t ScreenPixel(int X, int Y);
   // Runs xdotool with Args on the test's display.
