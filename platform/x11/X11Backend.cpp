@@ -287,9 +287,13 @@ void TX11Backend::WindowActivate(HWND Wnd) {
   if (W->Viewable) {
     RequestFocus(*W);
   } else if (!FConn.Lost()) {
-    FFocusWanted = W->Id;
-    FFocusSerial = NextRequest(FConn.Dpy());
+    WantFocus(*W);
   }
+}
+
+void TX11Backend::WantFocus(TX11Window& W) {
+  FFocusWanted = W.Id;
+  FFocusSerial = NextRequest(FConn.Dpy());
 }
 
 void TX11Backend::RequestFocus(TX11Window& W) {
@@ -298,8 +302,7 @@ void TX11Backend::RequestFocus(TX11Window& W) {
   // asked for another window it may be stale, and skipping the request
   // would leave the focus where the program no longer wants it.
   if (FFocus == W.Id && FFocusWanted == W.Id) return;
-  FFocusWanted = W.Id;
-  FFocusSerial = NextRequest(FConn.Dpy());
+  WantFocus(W);
   if (FManaged)
     FConn.SendRootMessage(W.Id, FConn.Atoms().NetActiveWindow, kSourceApplication, long(FUserTime),
                           0);

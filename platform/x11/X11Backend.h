@@ -83,6 +83,9 @@ private:
   void SyncShape(TX11Window& W);
   void RefreshBar();
   void RequestFocus(TX11Window& W);
+  // Records W as the program's choice: focus events the server made
+  // before it handles the next request are older than that choice.
+  void WantFocus(TX11Window& W);
   // Gives the X window the cursor the program last chose for it.
   void ApplyCursor(TX11Window& W);
   void MarkAllDirty(TX11Window& W);
