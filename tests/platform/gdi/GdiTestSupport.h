@@ -96,6 +96,12 @@ private:
 
 // Fails a test that leaves objects in the GDI handle table. Stock objects
 // and system colour brushes are created up front, since they stay.
+// Restores the display description a test changes.
+struct TDisplayGuard {
+  TDisplayInfo Saved = GdiDisplay();
+  ~TDisplayGuard() { GdiDisplay() = Saved; }
+};
+
 class TGdiTest : public ::testing::Test {
 protected:
   void SetUp() override {

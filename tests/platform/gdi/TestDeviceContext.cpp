@@ -8,12 +8,6 @@ namespace {
 
 class DeviceContextTest : public TGdiTest {};
 
-// Restores the display description a test changes.
-struct TDisplayGuard {
-  TDisplayInfo Saved = GdiDisplay();
-  ~TDisplayGuard() { GdiDisplay() = Saved; }
-};
-
 } // namespace
 
 TEST_F(DeviceContextTest, NewMemoryDCStartsWithTheDefaults) {

@@ -6,12 +6,6 @@ namespace {
 
 class PalettesTest : public TGdiTest {};
 
-// Restores the display description a test changes.
-struct TDisplayGuard {
-  TDisplayInfo Saved = GdiDisplay();
-  ~TDisplayGuard() { GdiDisplay() = Saved; }
-};
-
 // A LOGPALETTE with room for 256 entries.
 struct TLogPalette {
   WORD Version = 0x300;
