@@ -308,13 +308,9 @@ bool TRulerX11Test::OverrideRedirect(Window W) {
 }
 
 TXBox TRulerX11Test::ScreenRectOf(Window W) {
-  XWindowAttributes A{};
-  int X = 0, Y = 0;
-  Window Child;
-  if (!XGetWindowAttributes(Viewer(), W, &A) ||
-      !XTranslateCoordinates(Viewer(), W, DefaultRootWindow(Viewer()), 0, 0, &X, &Y, &Child))
-    return TXBox{};
-  return TXBox{X, Y, X + A.width, Y + A.height};
+  int B[4] = {0, 0, 0, 0};
+  XScreenPlace(Viewer(), W, B);
+  return TXBox{B[0], B[1], B[2], B[3]};
 }
 
 TXBox TRulerX11Test::FrameRectOf(Window W) {

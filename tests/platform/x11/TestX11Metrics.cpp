@@ -10,17 +10,6 @@ namespace {
 
 using TX11MetricsCache = TX11Test;
 
-// Sets (or with no items deletes) the root's _NET_WORKAREA from the
-// test's own connection and waits until the server has it.
-void MetricsSetWorkArea(Display* D, Atom Property, const std::vector<long>& Items) {
-  if (Items.empty())
-    XDeleteProperty(D, DefaultRootWindow(D), Property);
-  else
-    XChangeProperty(D, DefaultRootWindow(D), Property, XA_CARDINAL, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(Items.data()), int(Items.size()));
-  XSync(D, False);
-}
-
 TEST_F(TX11MetricsCache, AskingAgainSendsNoRequest) {
   Desk().WorkArea();
   unsigned long Before = NextRequest(Desk().Dpy());
@@ -35,7 +24,6 @@ TEST_F(TX11MetricsCache, AskingAgainSendsNoRequest) {
 }
 
 TEST_F(TX11MetricsCache, OutsideWorkAreaChangeShowsWithoutDispatching) {
-  Atom Area = AtomOf("_NET_WORKAREA");
   ASSERT_EQ(Desk().WorkArea(), (TRect{0, 0, 1280, 1024}));
   const struct {
     const char* What;
@@ -49,7 +37,7 @@ TEST_F(TX11MetricsCache, OutsideWorkAreaChangeShowsWithoutDispatching) {
   TRect Last = Desk().WorkArea();
   for (const auto& C : Cases) {
     SCOPED_TRACE(C.What);
-    MetricsSetWorkArea(Viewer(), Area, C.Items);
+    XSetWorkArea(Viewer(), C.Items);
     // The property event may trail the test's own reply by a moment; the
     // program's messages are never dispatched meanwhile.
     if (C.Want != Last) {

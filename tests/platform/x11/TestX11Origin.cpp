@@ -32,16 +32,6 @@ void OriginClearMonitors(TXServer& S) {
   return ::testing::AssertionSuccess();
 }
 
-void OriginSetWorkArea(Display* D, const std::vector<long>& Items) {
-  Atom Area = XInternAtom(D, "_NET_WORKAREA", False);
-  if (Items.empty())
-    XDeleteProperty(D, DefaultRootWindow(D), Area);
-  else
-    XChangeProperty(D, DefaultRootWindow(D), Area, XA_CARDINAL, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(Items.data()), int(Items.size()));
-  XSync(D, False);
-}
-
 TRect OriginShifted(const TRect& R, int Dx) {
   return TRect{R.Left + Dx, R.Top, R.Right + Dx, R.Bottom};
 }
@@ -103,13 +93,13 @@ TEST_F(TX11Origin, WorkAreaIsThePrimaryMonitorsPartInItsCoordinates) {
                {"only on the left monitor", {0, 0, 600, 1024}, {0, 0, 640, 1024}}};
   for (const auto& C : Cases) {
     SCOPED_TRACE(C.What);
-    OriginSetWorkArea(Viewer(), C.Items);
+    XSetWorkArea(Viewer(), C.Items);
     TRect Work{};
     EXPECT_TRUE(WaitUntil(
         [&] { return SystemParametersInfo(SPI_GETWORKAREA, 0, &Work, 0) && Work == C.Want; }, 2000))
         << Work.Left << "," << Work.Top << "," << Work.Right << "," << Work.Bottom;
   }
-  OriginSetWorkArea(Viewer(), {});
+  XSetWorkArea(Viewer(), {});
 }
 
 TEST_F(TX11Origin, WindowsLieAtTheirPlaceOnThePrimaryMonitor) {

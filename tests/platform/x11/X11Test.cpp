@@ -145,13 +145,9 @@ bool TX11Test::HasAtom(Window W, const char* Property, const char* Value) {
 }
 
 TRect TX11Test::ScreenRectOf(Window W) {
-  XWindowAttributes A{};
-  int X = 0, Y = 0;
-  Window Child;
-  if (!XGetWindowAttributes(Viewer(), W, &A) ||
-      !XTranslateCoordinates(Viewer(), W, DefaultRootWindow(Viewer()), 0, 0, &X, &Y, &Child))
-    return TRect{0, 0, 0, 0};
-  return TRect{X, Y, X + A.width, Y + A.height};
+  int B[4] = {0, 0, 0, 0};
+  XScreenPlace(Viewer(), W, B);
+  return TRect{B[0], B[1], B[2], B[3]};
 }
 
 bool TX11Test::Viewable(Window W) { return XWindowViewable(Viewer(), W); }

@@ -268,6 +268,30 @@ bool XWindowViewable(Display* D, Window W) {
   return W && XGetWindowAttributes(D, W, &A) && A.map_state == IsViewable;
 }
 
+bool XScreenPlace(Display* D, Window W, int (&Box)[4]) {
+  XWindowAttributes A{};
+  int X = 0, Y = 0;
+  Window Child;
+  if (!XGetWindowAttributes(D, W, &A) ||
+      !XTranslateCoordinates(D, W, DefaultRootWindow(D), 0, 0, &X, &Y, &Child))
+    return false;
+  Box[0] = X;
+  Box[1] = Y;
+  Box[2] = X + A.width;
+  Box[3] = Y + A.height;
+  return true;
+}
+
+void XSetWorkArea(Display* D, const std::vector<long>& Items) {
+  Atom Area = XInternAtom(D, "_NET_WORKAREA", False);
+  if (Items.empty())
+    XDeleteProperty(D, DefaultRootWindow(D), Area);
+  else
+    XChangeProperty(D, DefaultRootWindow(D), Area, XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(Items.data()), int(Items.size()));
+  XSync(D, False);
+}
+
 std::uint32_t XRootPixel(Display* D, int X, int Y) {
   XImage* I = XGetImage(D, DefaultRootWindow(D), X, Y, 1, 1, AllPlanes, ZPixmap);
   if (!I) return 0xFFFFFFFF;

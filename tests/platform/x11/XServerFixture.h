@@ -95,3 +95,9 @@ bool XPropertyHasAtom(Display* D, Window W, const char* Property, const char* Va
 bool XWindowViewable(Display* D, Window W);
 // 0x00RRGGBB of a pixel of the root window; 0xFFFFFFFF when unreadable.
 std::uint32_t XRootPixel(Display* D, int X, int Y);
+// Where W lies on the screen: Left, Top, Right, Bottom (borders of any
+// frame excluded); false when the window is gone.
+bool XScreenPlace(Display* D, Window W, int (&Box)[4]);
+// Sets the root's _NET_WORKAREA (deletes it for no items) and waits until
+// the server has it.
+void XSetWorkArea(Display* D, const std::vector<long>& Items);
